@@ -1,0 +1,110 @@
+// PDF conversion service: a small C interface over MuPDF.
+//
+// Two records are offered.  The inspection service (one per process) answers
+// page counts and open checks and renders single pages for the preview; the
+// imager record (one per conversion run) writes the selected pages of a PDF
+// into a folder as image files.  Every entry reports failures as result
+// codes; nothing throws across this interface.
+//
+// Threads: every entry may be called from any thread at once.  Each call
+// works on its own MuPDF context clone and document handle.
+#ifndef TARNLY_DOMAIN_SERVICE_PDF_SERVICE_H
+#define TARNLY_DOMAIN_SERVICE_PDF_SERVICE_H
+
+#include <stdio.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// Result codes of the conversion entry (0 is success).
+enum PdfServiceResult {
+  PDF_OK = 0,
+  PDF_ERR_NO_FILE = 1,          // the source file does not exist or cannot be opened
+  PDF_ERR_NOT_PDF = 2,          // the file is not a PDF
+  PDF_ERR_DAMAGED = 3,          // the PDF is damaged beyond repair
+  PDF_ERR_PASSWORD = 4,         // the PDF needs a password
+  PDF_ERR_PAGE_LIST = 5,        // the page list is malformed or names pages beyond the document
+  PDF_ERR_OUTPUT_DIR = 6,       // the output folder does not exist or is not writable
+  PDF_ERR_WRITE = 7,            // an image could not be written (disk full, I/O error)
+  PDF_ERR_FORMAT = 8,           // unknown format code
+  PDF_ERR_RENDER = 9,           // a page could not be rendered
+  PDF_ERR_CANCELLED = 10,       // stopped by the cancel entry or a progress result of -2
+  PDF_ERR_INTERNAL = 11         // out of memory or another internal failure
+};
+
+// Format codes of the conversion entry.
+enum PdfImageFormat {
+  PDF_FORMAT_PNG = 0,
+  PDF_FORMAT_TIF = 1,
+  PDF_FORMAT_JPG = 2,
+  PDF_FORMAT_BMP = 3,
+  PDF_FORMAT_GIF = 4
+};
+
+// Returned by value by the open check: `readable` is nonzero when the file
+// opens as a PDF whose pages can be read; otherwise `error` holds the reason
+// as a PdfServiceResult.
+typedef struct PdfOpenResult {
+  int readable;
+  int error;
+} PdfOpenResult;
+
+typedef struct Pdf2xxService Pdf2xxService;
+
+struct Pdf2xxService {
+  // Asks every running conversion to stop at its next page or progress call
+  // (1), or clears that request (0).  A new imager record starts cleared.
+  void (*cancel)(int stop);
+  PdfOpenResult (*open_check)(Pdf2xxService* service, const char* path_utf8);
+  // Renders one page (counted from 1) as RGB bytes, 3 per pixel, rows top to
+  // bottom, allocated with malloc (the caller frees them with free()).  The
+  // page is scaled to fit max_width x max_height keeping its proportions;
+  // with both 0 it is rendered at 96 dpi.  Null on failure.
+  unsigned char* (*render_page)(Pdf2xxService* service, const char* path_utf8, int page,
+                                int max_width, int max_height, int* out_width, int* out_height);
+  // Number of pages, or a value <= 0 when the file cannot be read.
+  int (*page_count)(Pdf2xxService* service, const char* path_utf8, int reserved);
+  void* impl;
+};
+
+Pdf2xxService* CreatePdf2xxService(const char* folder_utf8);
+void FreePdf2xxService(Pdf2xxService* service);
+
+// Progress callback of a conversion: called on the calling thread, in page
+// order, as (context, pages done, pages in total).  Return 0 to go on, -2 to
+// stop the conversion.
+typedef int (*PdfProgressFunc)(void* context, int done, int total);
+
+typedef struct PdfService PdfService;
+
+struct PdfService {
+  void* impl;
+  // Writes the pages of `page_list` (syntax "1,3,5-10"; repeats allowed) of
+  // `source` into the existing folder `output_dir` as
+  // "<source name without extension>-<page>.<ext>" with the page number
+  // zero-padded to the digits of the page count.  Returns a PdfServiceResult.
+  int (*convert)(PdfService* self, const char* source_utf8, const char* page_list, int format,
+                 const char* output_dir_utf8, void* context, PdfProgressFunc progress);
+  // Tuning, read by `convert`: dots per inch (0 = 150) and worker threads
+  // (0 = one per core).  Set them after CreatePdfService.
+  int dpi;
+  int workers;
+};
+
+// Fills a caller-owned record; returns 0 on success.
+int CreatePdfService(PdfService* service);
+void FreePdfService(PdfService* service);
+
+// Opens a file by a UTF-8 path (fopen semantics); null on failure.
+FILE* Utf8Fopen(const char* path_utf8, const char* mode);
+
+// A short English description of a PdfServiceResult, for logs and the
+// command-line converter.
+const char* PdfServiceResultText(int code);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
