@@ -1,0 +1,12 @@
+#ifndef TARNLY_DOMAIN_SERVICE_DOMAIN_PNG_ENCODER_H
+#define TARNLY_DOMAIN_SERVICE_DOMAIN_PNG_ENCODER_H
+
+#include "domain/service/domain_image_encoder.h"
+
+class DomainPngEncoder : public DomainImageEncoder {
+ public:
+  const char* Extension() const override { return "png"; }
+  bool Write(const DomainRgbView& image, const std::string& path_utf8) const override;
+};
+
+#endif
