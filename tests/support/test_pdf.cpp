@@ -29,6 +29,19 @@ std::string PageContent(const TestPdfOptions& options, int page_index, const Tes
                   size.width_pt / 2 + 70);
     content += line;
   }
+  if (options.slow_shapes > 0) {
+    // Semi-transparent filled curves cost the rasteriser a blend per pixel;
+    // positions cycle over the page.
+    content += "/GS1 gs\n";
+    for (int i = 0; i < options.slow_shapes; ++i) {
+      const double x = 10 + (i * 37) % static_cast<int>(size.width_pt - 20);
+      const double y = 10 + (i * 53) % static_cast<int>(size.height_pt - 20);
+      std::snprintf(line, sizeof line, "%.2f %.2f %.2f rg %.1f %.1f m %.1f %.1f %.1f %.1f %.1f %.1f c f\n",
+                    (i % 7) / 7.0, (i % 11) / 11.0, (i % 13) / 13.0, x, y, x + 30, y + 40, x + 60,
+                    y - 20, x + 5, y + 1);
+      content += line;
+    }
+  }
   if (options.image) {
     std::snprintf(line, sizeof line, "q %.1f 0 0 %.1f %.1f %.1f cm /Im1 Do Q\n", size.width_pt / 3,
                   size.width_pt / 3, size.width_pt / 2, size.height_pt / 3);
@@ -75,6 +88,11 @@ pdf_obj* MakeResources(fz_context* ctx, pdf_document* doc, const TestPdfOptions&
     fz_drop_font(ctx, font);
     pdf_obj* fonts = pdf_dict_put_dict(ctx, resources, PDF_NAME(Font), 1);
     pdf_dict_puts_drop(ctx, fonts, "F1", font_ref);
+  }
+  if (options.slow_shapes > 0) {
+    pdf_obj* states = pdf_dict_put_dict(ctx, resources, PDF_NAME(ExtGState), 1);
+    pdf_obj* state = pdf_dict_puts_dict(ctx, states, "GS1", 2);
+    pdf_dict_put_real(ctx, state, PDF_NAME(ca), 0.5);
   }
   if (options.image) {
     pdf_obj* xobjects = pdf_dict_put_dict(ctx, resources, PDF_NAME(XObject), 1);

@@ -27,6 +27,9 @@ struct TestPdfOptions {
   bool text = true;      // "Page N" near the top of the page
   bool drawing = true;   // filled rectangles, a stroked line and a curve
   bool image = false;    // an embedded 64 x 64 RGB gradient image
+  // Adds this many tiny filled, semi-transparent circles to every page: a
+  // page that takes long to render (for stop and progress tests).
+  int slow_shapes = 0;
   // Non-empty: the file is AES-256 encrypted and needs this password to open.
   std::string user_password;
 };

@@ -1,47 +1,123 @@
 #include "domain/service/domain_png_encoder.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
-#include <png.h>
 #include <zlib.h>
 
+// The PNG container is written here directly and the pixels are deflated
+// with zlib in large pieces: libpng's row-by-row path costs more than the
+// compression itself at the fast settings used for page images.
 namespace {
 
-// Rendered pages are mostly flat colour: a cheap filter and fast deflate
-// give nearly the size of the default settings at a fraction of the time.
-constexpr int kZlibLevel = 2;
-constexpr int kFilters = PNG_FILTER_SUB;
+// Level 1 with the "Up" filter: measured on rendered pages, higher levels
+// and adaptive filtering save under 10% of the size at twice the time.
+constexpr int kZlibLevel = 1;
+constexpr unsigned char kFilterUp = 2;
+constexpr size_t kChunkBytes = 256 * 1024;
 
-void IgnoreWarning(png_structp, png_const_charp) {}
-
-[[noreturn]] void JumpOnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
-
-void SetUp(png_structp png, png_infop info, const DomainRgbView& image) {
-  png_set_IHDR(png, info, static_cast<png_uint_32>(image.width),
-               static_cast<png_uint_32>(image.height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  const png_uint_32 per_metre = static_cast<png_uint_32>(image.dpi / 0.0254 + 0.5);
-  png_set_pHYs(png, info, per_metre, per_metre, PNG_RESOLUTION_METER);
-  png_set_compression_level(png, kZlibLevel);
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, kFilters);
+void PutBe32(unsigned char* out, std::uint32_t value) {
+  out[0] = static_cast<unsigned char>(value >> 24);
+  out[1] = static_cast<unsigned char>(value >> 16);
+  out[2] = static_cast<unsigned char>(value >> 8);
+  out[3] = static_cast<unsigned char>(value);
 }
 
-// Kept apart from C++ objects: libpng reports errors with longjmp.
-bool Compress(const DomainRgbView& image, FILE* file) {
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning);
-  if (png == nullptr) return false;
-  png_infop info = png_create_info_struct(png);
-  if (info == nullptr || setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    return false;
+bool WriteChunk(FILE* file, const char type[4], const unsigned char* data, size_t length) {
+  unsigned char header[8];
+  PutBe32(header, static_cast<std::uint32_t>(length));
+  std::memcpy(header + 4, type, 4);
+  uLong crc = crc32(0L, header + 4, 4);
+  if (length > 0) crc = crc32(crc, data, static_cast<uInt>(length));
+  unsigned char trailer[4];
+  PutBe32(trailer, static_cast<std::uint32_t>(crc));
+  return std::fwrite(header, 1, 8, file) == 8 &&
+         (length == 0 || std::fwrite(data, 1, length, file) == length) &&
+         std::fwrite(trailer, 1, 4, file) == 4;
+}
+
+bool WriteHeader(FILE* file, const DomainRgbView& image) {
+  static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  unsigned char ihdr[13];
+  PutBe32(ihdr, static_cast<std::uint32_t>(image.width));
+  PutBe32(ihdr + 4, static_cast<std::uint32_t>(image.height));
+  ihdr[8] = 8;   // bits per sample
+  ihdr[9] = 2;   // RGB
+  ihdr[10] = 0;  // deflate
+  ihdr[11] = 0;  // adaptive filtering (per-row filter byte)
+  ihdr[12] = 0;  // not interlaced
+  unsigned char phys[9];
+  const std::uint32_t per_metre = static_cast<std::uint32_t>(image.dpi / 0.0254 + 0.5);
+  PutBe32(phys, per_metre);
+  PutBe32(phys + 4, per_metre);
+  phys[8] = 1;  // unit: metre
+  return std::fwrite(kSignature, 1, 8, file) == 8 && WriteChunk(file, "IHDR", ihdr, sizeof ihdr) &&
+         WriteChunk(file, "pHYs", phys, sizeof phys);
+}
+
+// Streams filtered rows through zlib and writes the output as IDAT chunks.
+class IdatWriter {
+ public:
+  explicit IdatWriter(FILE* file) : file_(file), out_(kChunkBytes), ok_(false) {
+    std::memset(&stream_, 0, sizeof stream_);
+    ok_ = deflateInit(&stream_, kZlibLevel) == Z_OK;
   }
-  png_init_io(png, file);
-  SetUp(png, info, image);
-  png_write_info(png, info);
-  for (int y = 0; y < image.height; ++y) png_write_row(png, image.Row(y));
-  png_write_end(png, info);
-  png_destroy_write_struct(&png, &info);
-  return true;
+  ~IdatWriter() { deflateEnd(&stream_); }
+
+  bool Add(const unsigned char* data, size_t length) { return Pump(data, length, Z_NO_FLUSH); }
+  bool Finish() { return Pump(nullptr, 0, Z_FINISH); }
+
+ private:
+  bool Pump(const unsigned char* data, size_t length, int flush) {
+    if (!ok_) return false;
+    stream_.next_in = const_cast<Bytef*>(data);
+    stream_.avail_in = static_cast<uInt>(length);
+    for (;;) {
+      stream_.next_out = out_.data();
+      stream_.avail_out = static_cast<uInt>(out_.size());
+      const int status = deflate(&stream_, flush);
+      if (status == Z_STREAM_ERROR) return ok_ = false;
+      const size_t produced = out_.size() - stream_.avail_out;
+      if (produced > 0 && !WriteChunk(file_, "IDAT", out_.data(), produced)) return ok_ = false;
+      if (flush == Z_FINISH ? status == Z_STREAM_END : stream_.avail_in == 0 && stream_.avail_out > 0) {
+        return true;
+      }
+    }
+  }
+
+  FILE* file_;
+  z_stream stream_;
+  std::vector<unsigned char> out_;
+  bool ok_;
+};
+
+bool WritePixels(FILE* file, const DomainRgbView& image) {
+  const size_t row_bytes = static_cast<size_t>(image.width) * 3;
+  // Rows are filtered into a batch so zlib is called with large inputs.
+  const size_t rows_per_batch = std::max<size_t>(1, kChunkBytes / (row_bytes + 1));
+  std::vector<unsigned char> batch((row_bytes + 1) * rows_per_batch);
+  IdatWriter idat(file);
+  size_t used = 0;
+  for (int y = 0; y < image.height; ++y) {
+    unsigned char* out = batch.data() + used;
+    const unsigned char* row = image.Row(y);
+    out[0] = kFilterUp;
+    if (y == 0) {
+      std::memcpy(out + 1, row, row_bytes);
+    } else {
+      const unsigned char* above = image.Row(y - 1);
+      for (size_t i = 0; i < row_bytes; ++i) out[1 + i] = static_cast<unsigned char>(row[i] - above[i]);
+    }
+    used += row_bytes + 1;
+    if (used == batch.size()) {
+      if (!idat.Add(batch.data(), used)) return false;
+      used = 0;
+    }
+  }
+  return idat.Add(batch.data(), used) && idat.Finish();
 }
 
 }  // namespace
@@ -49,6 +125,7 @@ bool Compress(const DomainRgbView& image, FILE* file) {
 bool DomainPngEncoder::Write(const DomainRgbView& image, const std::string& path_utf8) const {
   FILE* file = OpenForWriting(path_utf8);
   if (file == nullptr) return false;
-  const bool compressed = Compress(image, file);
-  return CloseChecked(file) && compressed;
+  const bool written = WriteHeader(file, image) && WritePixels(file, image) &&
+                       WriteChunk(file, "IEND", nullptr, 0);
+  return CloseChecked(file) && written;
 }
