@@ -6,6 +6,7 @@
 
 #include "domain/service/domain_conversion_run.h"
 #include "domain/service/domain_page_list.h"
+#include "domain/service/domain_pdf_document.h"
 
 namespace {
 
@@ -72,6 +73,23 @@ TEST(PdfServicePageList, ImageNamesArePaddedToThePageCountDigits) {
   for (const NameCase& c : cases) {
     EXPECT_EQ(c.expected, DomainConversionRun::ImageFileName(c.source, c.page, c.page_count, c.extension));
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PdfServicePixelCap, HugePagesGetALowerResolutionInsteadOfRunningOutOfMemory) {
+  const double at150 = 150.0 / 72;
+  // A4 at 150 dpi is far below the cap and keeps its resolution.
+  EXPECT_DOUBLE_EQ(at150, DomainPdfDocument::CappedZoom(at150, 595, 842));
+  // A 200 x 200 inch page (the largest PDF allows) would be 900 megapixels.
+  const double zoom = DomainPdfDocument::CappedZoom(at150, 14400, 14400);
+  EXPECT_LT(zoom, at150);
+  EXPECT_NEAR(DomainPdfDocument::kMaxPixels, 14400 * zoom * 14400 * zoom, 1e3);
+  // A long thin strip stays within the longest side a JPEG or GIF can hold.
+  const double strip = DomainPdfDocument::CappedZoom(at150, 100000, 10);
+  EXPECT_LE(100000 * strip, DomainPdfDocument::kMaxSide + 1e-6);
 }
 
 }  // namespace

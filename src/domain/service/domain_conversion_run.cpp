@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <exception>
 
 #include "domain/service/domain_atomic_output_file.h"
 #include "domain/service/domain_image_encoder.h"
@@ -135,7 +136,15 @@ void DomainConversionRun::WorkerLoop(int worker_index) {
   }
   int page = 0;
   while (TakeNextPage(&page)) {
-    FinishPage(page, ConvertPage(&document, page, &cookies_[worker_index]));
+    int result = PDF_ERR_INTERNAL;
+    // An exception must not end the thread (and the process); out of
+    // memory while encoding ends the run instead.
+    try {
+      result = ConvertPage(&document, page, &cookies_[worker_index]);
+    } catch (const std::exception&) {
+      result = PDF_ERR_INTERNAL;
+    }
+    FinishPage(page, result);
   }
 }
 
