@@ -24,6 +24,9 @@ std::vector<int> XyGrid::GetSelectedRowsAll() const {
   const wxGridCellCoordsArray tops = GetSelectionBlockTopLeft();
   const wxGridCellCoordsArray bottoms = GetSelectionBlockBottomRight();
   for (size_t i = 0; i < tops.size() && i < bottoms.size(); ++i) {
+    // The grid also reports whole selected rows as blocks across every
+    // column; those are listed above already.
+    if (tops[i].GetCol() == 0 && bottoms[i].GetCol() == GetNumberCols() - 1) continue;
     for (int row = tops[i].GetRow(); row <= bottoms[i].GetRow(); ++row) rows.push_back(row);
   }
   return rows;
