@@ -100,6 +100,11 @@ TEST_F(WordButtonTest, SeeThroughPartsShowThePieceOfTheParentPictureUnderTheButt
   EXPECT_EQ(PixelAt(RenderToImage(button), 0, 0), PositionColour(50, 70));
   EXPECT_EQ(button->GetBackgroundCutRect(), wxRect(wxPoint(50, 70), button->GetSize()));
 
+  button->Disable();
+  EXPECT_EQ(PixelAt(RenderToImage(button), 0, 0), PositionColour(50, 70))
+      << "the disabled look keeps see-through parts";
+  button->Enable();
+
   // Mode 2 fills with the window's colour instead.
   button->SetBackgroundColour(wxColour(1, 2, 3));
   EXPECT_EQ(button->GetBackgroundMode(), DhWordButton::kBackgroundColour);

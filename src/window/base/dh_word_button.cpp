@@ -38,6 +38,18 @@ wxImage TransparentImage(int width, int height) {
   return image;
 }
 
+// The toolkit's disabled look (brightness 100), keeping the see-through
+// parts see-through.
+wxBitmap DisabledLook(const wxBitmap& bitmap) {
+  const wxImage image = bitmap.ConvertToImage();
+  wxImage disabled = image.ConvertToDisabled(100);
+  if (image.HasAlpha()) {
+    if (!disabled.HasAlpha()) disabled.InitAlpha();
+    std::copy_n(image.GetAlpha(), image.GetWidth() * image.GetHeight(), disabled.GetAlpha());
+  }
+  return wxBitmap(disabled);
+}
+
 }  // namespace
 
 DhWordButton::DhWordButton(wxWindow* parent, wxWindowID id, const wxPoint& pos) {
@@ -100,7 +112,7 @@ void DhWordButton::SetText(const wxString& caption, const wxFont& font) {
   normal_bitmap_[3] = ComposeBitmap(normal_bitmap_[0], normal_bitmap_[1], normal_bitmap_[2]);
   if (normal_bitmap_[3].IsOk()) {
     SetSize(normal_bitmap_[3].GetSize());
-    disabled_bitmap_ = normal_bitmap_[3].ConvertToDisabled(100);
+    disabled_bitmap_ = DisabledLook(normal_bitmap_[3]);
   } else {
     // No usable normal image: keep the caption readable on the background.
     SetSize(GetTextExtent(label_.empty() ? wxString(" ") : label_));
