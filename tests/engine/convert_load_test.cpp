@@ -2,6 +2,7 @@
 // service on PDFs made by the tests.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include <wx/filename.h>
@@ -123,6 +124,18 @@ TEST_F(ConvertLoad, SourceTypeTexts) {
   EXPECT_FALSE(driver_.IsSupportedExtension("pd"));
   EXPECT_EQ(driver_.GetTargetExtension(), "");
   EXPECT_FALSE(driver_.WantsPolling());
+}
+
+TEST_F(ConvertLoad, RenderPageFitsThePageIntoTheBoxAndFailsOnAMissingFile) {
+  const std::string dir = testsupport::MakeScratchDir("render");
+  const std::string path = MakePdf(dir, "preview.pdf", 2);
+  int width = 0, height = 0;
+  unsigned char* pixels = driver_.RenderPage(U(path), 2, 200, 200, &width, &height);
+  ASSERT_NE(pixels, nullptr);
+  free(pixels);
+  EXPECT_EQ(height, 200) << "A4 portrait fills the box's height";
+  EXPECT_NEAR(width, 200 * 595 / 842, 1);
+  EXPECT_EQ(driver_.RenderPage(U(dir + "/missing.pdf"), 1, 200, 200, &width, &height), nullptr);
 }
 
 // The folder task delivered the way the file list gets it: queued to a

@@ -367,3 +367,39 @@ TEST_F(ConvertRun, LongRunShowsProgressWithoutFloodingTheQueue) {
 }
 
 }  // namespace
+
+namespace {
+
+// Smoke test on the real-world documents shipped beside the repository.
+TEST_F(ConvertRun, RealWorldPdfsLoadWithTheirPageCountsAndTheLongestConverts) {
+  const std::string shared = "/work/shared/pdfs";
+  if (!wxFileName::DirExists(U(shared))) GTEST_SKIP() << "no real-world PDFs at " << shared;
+  const struct {
+    const char* name;
+    const char* pages;
+  } documents[] = {{"texlive-en.pdf", "46"},
+                   {"GS9_Color_Management.pdf", "42"},
+                   {"interface3.pdf", "345"},
+                   {"tug2005.pdf", "19"}};
+  wxString paths;
+  for (const auto& document : documents) paths += U(shared + "/" + document.name) + "|";
+  const auto rows = driver_.LoadFiles(paths);
+  ASSERT_EQ(rows->GetCount(), 4u);
+  for (size_t i = 0; i < rows->GetCount(); ++i) {
+    SCOPED_TRACE(documents[i].name);
+    EXPECT_EQ((*rows)[i].GetState(), FileRowInfo::kReady);
+    EXPECT_EQ((*rows)[i].GetText(Column::kColumnTotalPages), documents[i].pages);
+  }
+
+  auto job = std::make_unique<DomainConvertJob>();
+  job->AddRow(0, (*rows)[2].GetTexts());  // all 345 pages, output type "0" (JPG)
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Run(std::move(job)), 1);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ExpectProgressThenDone(0);
+  EXPECT_EQ(FilesIn(U(out_dir_ + "/interface3")).size(), 345u);
+  std::cout << "[ RATE     ] interface3.pdf, 345 pages: " << list_.Events().size() << " events in " << seconds
+            << " s = " << list_.Events().size() / seconds << " events/s\n";
+}
+
+}  // namespace
