@@ -71,10 +71,11 @@ RgbImage DecodePng(const std::string& path) {
   return image;
 }
 
-RgbImage DecodeTiff(const std::string& path) {
+RgbImage DecodeTiff(const std::string& path, uint16_t* compression = nullptr) {
   RgbImage image;
   TIFF* tiff = TIFFOpen(path.c_str(), "r");
   if (tiff == nullptr) return image;
+  if (compression != nullptr) TIFFGetField(tiff, TIFFTAG_COMPRESSION, compression);
   uint32_t width = 0;
   uint32_t height = 0;
   uint16_t samples = 0;
@@ -269,7 +270,8 @@ TEST_F(PdfServiceConvert, EveryFormatDecodesBackToTheRenderedPage) {
     RgbImage (*decode)(const std::string&);
     double min_psnr;  // 0: must be identical
   } formats[] = {
-      {PDF_FORMAT_PNG, "png", DecodePng, 0},  {PDF_FORMAT_TIF, "tif", DecodeTiff, 0},
+      {PDF_FORMAT_PNG, "png", DecodePng, 0},
+      {PDF_FORMAT_TIF, "tif", [](const std::string& path) { return DecodeTiff(path); }, 0},
       {PDF_FORMAT_BMP, "bmp", DecodeBmp, 0},  {PDF_FORMAT_JPG, "jpg", DecodeJpeg, 36},
       {PDF_FORMAT_GIF, "gif", DecodeGif, 36},
   };
@@ -294,6 +296,33 @@ TEST_F(PdfServiceConvert, EveryFormatDecodesBackToTheRenderedPage) {
   RgbImage blank = reference[0];
   std::fill(blank.rgb.begin(), blank.rgb.end(), 255);
   EXPECT_LT(Psnr(blank, reference[0]), 20);
+}
+
+TEST_F(PdfServiceConvert, TiffPacksLineArtAndDeflatesPicturesLosslessly) {
+  const std::string dir = testsupport::MakeScratchDir("tiff");
+  testsupport::TestPdfOptions line_art;
+  ASSERT_TRUE(testsupport::MakeTestPdf(dir + "/line art.pdf", line_art));
+  testsupport::TestPdfOptions picture;
+  picture.full_page_image = true;
+  ASSERT_TRUE(testsupport::MakeTestPdf(dir + "/picture.pdf", picture));
+  const struct {
+    const char* name;
+    uint16_t compression;
+  } cases[] = {{"line art", COMPRESSION_PACKBITS}, {"picture", COMPRESSION_ADOBE_DEFLATE}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string pdf = dir + "/" + c.name + ".pdf";
+    ASSERT_EQ(PDF_OK, Convert(pdf, "1", PDF_FORMAT_TIF, dir));
+    const std::string tif = dir + "/" + c.name + "-1.tif";
+    uint16_t compression = 0;
+    const RgbImage decoded = DecodeTiff(tif, &compression);
+    EXPECT_EQ(c.compression, compression);
+    const RgbImage reference = RenderReference(pdf, 1, 150);
+    ASSERT_EQ(reference.width, decoded.width);
+    EXPECT_TRUE(decoded.rgb == reference.rgb);
+    // At least five times smaller than the raw pixels either way.
+    EXPECT_LT(fs::file_size(tif) * 5, reference.rgb.size());
+  }
 }
 
 TEST_F(PdfServiceConvert, ResolutionAndWorkerSettingsAreHonoured) {

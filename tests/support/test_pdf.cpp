@@ -47,6 +47,10 @@ std::string PageContent(const TestPdfOptions& options, int page_index, const Tes
                   size.width_pt / 3, size.width_pt / 2, size.height_pt / 3);
     content += line;
   }
+  if (options.full_page_image) {
+    std::snprintf(line, sizeof line, "q %.1f 0 0 %.1f 0 0 cm /Im1 Do Q\n", size.width_pt, size.height_pt);
+    content += line;
+  }
   if (options.text) {
     const double font_size = size.width_pt < 300 ? 18 : 36;
     std::snprintf(line, sizeof line, "0 g BT /F1 %.0f Tf 24 %.1f Td (Page %d) Tj ET\n", font_size,
@@ -94,7 +98,7 @@ pdf_obj* MakeResources(fz_context* ctx, pdf_document* doc, const TestPdfOptions&
     pdf_obj* state = pdf_dict_puts_dict(ctx, states, "GS1", 2);
     pdf_dict_put_real(ctx, state, PDF_NAME(ca), 0.5);
   }
-  if (options.image) {
+  if (options.image || options.full_page_image) {
     pdf_obj* xobjects = pdf_dict_put_dict(ctx, resources, PDF_NAME(XObject), 1);
     pdf_dict_puts_drop(ctx, xobjects, "Im1", AddGradientImage(ctx, doc));
   }

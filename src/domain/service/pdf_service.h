@@ -8,6 +8,11 @@
 //
 // Threads: every entry may be called from any thread at once.  Each call
 // works on its own MuPDF context clone and document handle.
+//
+// Files written by a conversion appear under their final names only when
+// complete: each image is written under a hidden temporary name
+// (".<name>-XXXXXX.part") in the output folder and renamed at the end, so a
+// stop, a failure or a killed process never leaves a truncated image.
 #ifndef TARNLY_DOMAIN_SERVICE_PDF_SERVICE_H
 #define TARNLY_DOMAIN_SERVICE_PDF_SERVICE_H
 
@@ -28,7 +33,7 @@ enum PdfServiceResult {
   PDF_ERR_OUTPUT_DIR = 6,       // the output folder does not exist or is not writable
   PDF_ERR_WRITE = 7,            // an image could not be written (disk full, I/O error)
   PDF_ERR_FORMAT = 8,           // unknown format code
-  PDF_ERR_RENDER = 9,           // a page could not be rendered
+  PDF_ERR_RENDER = 9,           // a page could not be rendered (the others were written)
   PDF_ERR_CANCELLED = 10,       // stopped by the cancel entry or a progress result of -2
   PDF_ERR_INTERNAL = 11         // out of memory or another internal failure
 };
@@ -63,7 +68,8 @@ struct Pdf2xxService {
   // with both 0 it is rendered at 96 dpi.  Null on failure.
   unsigned char* (*render_page)(Pdf2xxService* service, const char* path_utf8, int page,
                                 int max_width, int max_height, int* out_width, int* out_height);
-  // Number of pages, or a value <= 0 when the file cannot be read.
+  // Number of pages, or the negated PdfServiceResult when the file cannot be
+  // read (always <= 0).
   int (*page_count)(Pdf2xxService* service, const char* path_utf8, int reserved);
   void* impl;
 };
@@ -71,9 +77,13 @@ struct Pdf2xxService {
 Pdf2xxService* CreatePdf2xxService(const char* folder_utf8);
 void FreePdf2xxService(Pdf2xxService* service);
 
-// Progress callback of a conversion: called on the calling thread, in page
-// order, as (context, pages done, pages in total).  Return 0 to go on, -2 to
-// stop the conversion.
+// Progress callback of a conversion: called on the calling thread as
+// (context, pages done, pages in total), where total is the number of
+// entries in the page list.  It is called once with 0 before the first page,
+// once after each entry of the list is written, in list order, and also
+// every 200 ms or so while a long page is being rendered (with an unchanged
+// `done`), so that a stop answer is heard within the page.  Return 0 to go
+// on, -2 to stop the conversion (it returns PDF_ERR_CANCELLED).
 typedef int (*PdfProgressFunc)(void* context, int done, int total);
 
 typedef struct PdfService PdfService;
@@ -83,7 +93,16 @@ struct PdfService {
   // Writes the pages of `page_list` (syntax "1,3,5-10"; repeats allowed) of
   // `source` into the existing folder `output_dir` as
   // "<source name without extension>-<page>.<ext>" with the page number
-  // zero-padded to the digits of the page count.  Returns a PdfServiceResult.
+  // zero-padded to the digits of the page count (ext: png, tif, jpg, bmp,
+  // gif).  A page named more than once is written once: every mention
+  // would produce the same file under the same name.  The source, the page
+  // list and the folder are all checked before anything is written.  Pages
+  // are rendered on `workers` threads at `dpi`; a page larger than 100
+  // megapixels at that resolution is rendered at a lower one.  PNG, TIFF
+  // (deflate) and BMP are lossless, JPEG uses quality 90, and GIF is exact
+  // for pages of at most 256 colours and quantised to 256 otherwise.
+  // Returns a PdfServiceResult; PDF_ERR_RENDER means the other pages were
+  // written.
   int (*convert)(PdfService* self, const char* source_utf8, const char* page_list, int format,
                  const char* output_dir_utf8, void* context, PdfProgressFunc progress);
   // Tuning, read by `convert`: dots per inch (0 = 150) and worker threads
