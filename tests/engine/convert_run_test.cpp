@@ -372,7 +372,7 @@ namespace {
 
 // Smoke test on the real-world documents shipped beside the repository.
 TEST_F(ConvertRun, RealWorldPdfsLoadWithTheirPageCountsAndTheLongestConverts) {
-  const std::string shared = "/work/shared/pdfs";
+  const std::string shared = std::string(TARNLY_SOURCE_DIR) + "/../shared/pdfs";
   if (!wxFileName::DirExists(U(shared))) GTEST_SKIP() << "no real-world PDFs at " << shared;
   const struct {
     const char* name;
