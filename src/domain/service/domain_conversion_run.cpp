@@ -134,13 +134,14 @@ void DomainConversionRun::WorkerLoop(int worker_index) {
     FinishPage(0, opened == PDF_ERR_CANCELLED ? PDF_ERR_INTERNAL : opened);
     return;
   }
+  DomainPixmapPtr storage(nullptr, DomainPixmapDeleter{context.Get()});
   int page = 0;
   while (TakeNextPage(&page)) {
     int result = PDF_ERR_INTERNAL;
     // An exception must not end the thread (and the process); out of
     // memory while encoding ends the run instead.
     try {
-      result = ConvertPage(&document, page, &cookies_[worker_index]);
+      result = ConvertPage(&document, page, &cookies_[worker_index], &storage);
     } catch (const std::exception&) {
       result = PDF_ERR_INTERNAL;
     }
@@ -155,9 +156,10 @@ bool DomainConversionRun::TakeNextPage(int* page) {
   return true;
 }
 
-int DomainConversionRun::ConvertPage(DomainPdfDocument* document, int page, fz_cookie* cookie) {
+int DomainConversionRun::ConvertPage(DomainPdfDocument* document, int page, fz_cookie* cookie,
+                                     DomainPixmapPtr* storage) {
   DomainPixmapPtr pixmap(nullptr, DomainPixmapDeleter{nullptr});
-  const int rendered = document->RenderPage(page - 1, request_.dpi / 72.0, cookie, &pixmap);
+  const int rendered = document->RenderPage(page - 1, request_.dpi / 72.0, cookie, &pixmap, storage);
   if (rendered != PDF_OK) return rendered;
   fz_pixmap* pix = pixmap.get();
   fz_context* ctx = pixmap.get_deleter().ctx;

@@ -21,10 +21,10 @@ extern "C" {
 #include <mupdf/fitz.h>
 }
 
+#include "domain/service/domain_pdf_document.h"
 #include "domain/service/pdf_service.h"
 
 class DomainImageEncoder;
-class DomainPdfDocument;
 
 struct DomainConversionRequest {
   std::string source_utf8;
@@ -71,7 +71,7 @@ class DomainConversionRun {
   void StartWorkers(int count);
   void WorkerLoop(int worker_index);
   bool TakeNextPage(int* page);
-  int ConvertPage(DomainPdfDocument* document, int page, fz_cookie* cookie);
+  int ConvertPage(DomainPdfDocument* document, int page, fz_cookie* cookie, DomainPixmapPtr* storage);
   void FinishPage(int page, int result);
   int ReportUntilDone();
   int CollectReportable(int* done);

@@ -107,7 +107,26 @@ double DomainPdfDocument::CappedZoom(double zoom, double width_pt, double height
   return zoom;
 }
 
-fz_pixmap* DomainPdfDocument::RenderOrThrow(int page_index, double zoom, fz_cookie* cookie) {
+// A pixmap for `box`; with `storage`, one that borrows its samples so that
+// a worker renders page after page into the same memory instead of mapping
+// and faulting in fresh pages for every one.
+fz_pixmap* DomainPdfDocument::NewPixmap(const fz_irect& box, fz_pixmap** storage) {
+  fz_colorspace* rgb = fz_device_rgb(ctx_);
+  if (storage == nullptr) return fz_new_pixmap_with_bbox(ctx_, rgb, box, nullptr, 0);
+  const size_t needed = static_cast<size_t>(box.x1 - box.x0) * static_cast<size_t>(box.y1 - box.y0) * 3;
+  const size_t held = *storage == nullptr ? 0
+                                          : static_cast<size_t>(fz_pixmap_width(ctx_, *storage)) *
+                                                static_cast<size_t>(fz_pixmap_height(ctx_, *storage)) * 3;
+  if (held < needed) {
+    fz_drop_pixmap(ctx_, *storage);
+    *storage = nullptr;
+    *storage = fz_new_pixmap(ctx_, rgb, box.x1 - box.x0, box.y1 - box.y0, nullptr, 0);
+  }
+  return fz_new_pixmap_with_bbox_and_data(ctx_, rgb, box, nullptr, 0, fz_pixmap_samples(ctx_, *storage));
+}
+
+fz_pixmap* DomainPdfDocument::RenderOrThrow(int page_index, double zoom, fz_cookie* cookie,
+                                            fz_pixmap** storage) {
   fz_page* page = nullptr;
   fz_pixmap* pixmap = nullptr;
   fz_device* device = nullptr;
@@ -121,7 +140,7 @@ fz_pixmap* DomainPdfDocument::RenderOrThrow(int page_index, double zoom, fz_cook
     const float scale = static_cast<float>(CappedZoom(zoom, bounds.x1 - bounds.x0, bounds.y1 - bounds.y0));
     const fz_matrix ctm = fz_scale(scale, scale);
     const fz_irect box = fz_round_rect(fz_transform_rect(bounds, ctm));
-    pixmap = fz_new_pixmap_with_bbox(ctx_, fz_device_rgb(ctx_), box, nullptr, 0);
+    pixmap = NewPixmap(box, storage);
     fz_clear_pixmap_with_value(ctx_, pixmap, 0xff);
     device = fz_new_draw_device(ctx_, fz_identity, pixmap);
     fz_run_page(ctx_, page, device, ctm, cookie);
@@ -139,16 +158,20 @@ fz_pixmap* DomainPdfDocument::RenderOrThrow(int page_index, double zoom, fz_cook
   return pixmap;
 }
 
-int DomainPdfDocument::RenderPage(int page_index, double zoom, fz_cookie* cookie,
-                                  DomainPixmapPtr* out) {
+int DomainPdfDocument::RenderPage(int page_index, double zoom, fz_cookie* cookie, DomainPixmapPtr* out,
+                                  DomainPixmapPtr* storage) {
   if (doc_ == nullptr || page_index < 0 || page_index >= page_count_ || zoom <= 0) {
     return PDF_ERR_RENDER;
   }
+  out->reset();  // it may borrow the storage's samples
   fz_pixmap* pixmap = nullptr;
+  fz_pixmap* held = storage != nullptr ? storage->release() : nullptr;
   int result = PDF_OK;
   fz_var(pixmap);
-  fz_try(ctx_) pixmap = RenderOrThrow(page_index, zoom, cookie);
+  fz_var(held);
+  fz_try(ctx_) pixmap = RenderOrThrow(page_index, zoom, cookie, storage != nullptr ? &held : nullptr);
   fz_catch(ctx_) result = ResultForCaught(ctx_, PDF_ERR_RENDER);
+  if (storage != nullptr) *storage = DomainPixmapPtr(held, DomainPixmapDeleter{ctx_});
   if (result == PDF_OK && cookie != nullptr && cookie->abort) result = PDF_ERR_CANCELLED;
   if (result != PDF_OK) {
     fz_drop_pixmap(ctx_, pixmap);

@@ -41,15 +41,19 @@ class DomainPdfDocument {
   // Renders a page at `zoom` pixels per point (lowered to respect the pixel
   // cap) onto white.  Returns a PdfServiceResult: PDF_OK with `out` set,
   // PDF_ERR_CANCELLED when `cookie` was aborted, PDF_ERR_RENDER or
-  // PDF_ERR_INTERNAL.  `cookie` may be null.
-  int RenderPage(int page_index, double zoom, fz_cookie* cookie, DomainPixmapPtr* out);
+  // PDF_ERR_INTERNAL.  `cookie` may be null.  With `storage`, the pixels are
+  // drawn into memory that `storage` keeps (and grows) from call to call;
+  // `out` then borrows it and must be released before `storage`.
+  int RenderPage(int page_index, double zoom, fz_cookie* cookie, DomainPixmapPtr* out,
+                 DomainPixmapPtr* storage = nullptr);
 
   // `zoom` lowered so that a page of that size stays within the caps.
   static double CappedZoom(double zoom, double width_pt, double height_pt);
 
  private:
   int ClassifyByContents(const std::string& path_utf8) const;
-  fz_pixmap* RenderOrThrow(int page_index, double zoom, fz_cookie* cookie);
+  fz_pixmap* NewPixmap(const fz_irect& box, fz_pixmap** storage);
+  fz_pixmap* RenderOrThrow(int page_index, double zoom, fz_cookie* cookie, fz_pixmap** storage);
 
   fz_context* ctx_;
   fz_document* doc_;
