@@ -2,7 +2,8 @@
 # (Debian package librsvg2-bin) and packed into Themes/default.zip; the
 # hand-written face description is copied next to it.  The archive is
 # byte-reproducible: entries are listed in sorted order and stamped with a
-# fixed time.
+# fixed time.  A small packer of our own writes it, as the archive writer
+# behind "cmake -E tar" also records each file's access and change times.
 
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 
@@ -11,7 +12,12 @@ set(THEME_PNG_DIR ${CMAKE_BINARY_DIR}/theme-png)
 set(THEME_STAGE_DIR ${TARNLY_STAGE_DIR}/Themes)
 set(THEME_ARCHIVE ${THEME_STAGE_DIR}/default.zip)
 set(THEME_FACE ${THEME_STAGE_DIR}/face.xml)
-set(THEME_MTIME "2024-01-01 00:00:00 UTC")
+
+add_executable(theme_pack ${PROJECT_SOURCE_DIR}/src/tools/theme_pack.cpp)
+target_compile_definitions(theme_pack PRIVATE ${wxWidgets_DEFINITIONS})
+target_include_directories(theme_pack SYSTEM PRIVATE ${wxWidgets_INCLUDE_DIRS})
+target_compile_options(theme_pack PRIVATE ${wxWidgets_CXX_FLAGS})
+target_link_libraries(theme_pack PRIVATE ${wxWidgets_LIBRARIES})
 
 file(GLOB_RECURSE THEME_SVGS CONFIGURE_DEPENDS RELATIVE ${THEME_SOURCE_DIR} ${THEME_SOURCE_DIR}/*.svg)
 list(SORT THEME_SVGS)
@@ -35,10 +41,8 @@ endforeach()
 add_custom_command(
   OUTPUT ${THEME_ARCHIVE}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${THEME_STAGE_DIR}
-  COMMAND ${CMAKE_COMMAND} -E remove -f ${THEME_ARCHIVE}
-  COMMAND ${CMAKE_COMMAND} -E tar cf ${THEME_ARCHIVE} --format=zip "--mtime=${THEME_MTIME}" -- ${THEME_ENTRIES}
-  WORKING_DIRECTORY ${THEME_PNG_DIR}
-  DEPENDS ${THEME_PNGS}
+  COMMAND theme_pack ${THEME_ARCHIVE} ${THEME_PNG_DIR} ${THEME_ENTRIES}
+  DEPENDS ${THEME_PNGS} theme_pack
   COMMENT "Packing Themes/default.zip"
   VERBATIM)
 
