@@ -373,6 +373,9 @@ TEST(Theme, ArchiveIsPackedReproducibly) {
   for (std::unique_ptr<wxZipEntry> entry(zip.GetNextEntry()); entry;
        entry.reset(zip.GetNextEntry())) {
     names.push_back(entry->GetName(wxPATH_UNIX).utf8_string());
+    // Extras carry the build machine's access and change times.
+    EXPECT_EQ(entry->GetLocalExtraLen(), 0u) << names.back();
+    EXPECT_EQ(entry->GetExtraLen(), 0u) << names.back();
     // Zip stores local time; allow for the zone the build ran in.
     const wxTimeSpan skew = entry->GetDateTime().Subtract(stamp).Abs();
     EXPECT_LE(skew.GetHours(), 14) << names.back() << " carries a build time";
