@@ -2,15 +2,10 @@
 
 #include <wx/dcclient.h>
 
-wxIMPLEMENT_DYNAMIC_CLASS(DhBitmapButton, wxControl);
+wxIMPLEMENT_DYNAMIC_CLASS(DhBitmapButton, DhButtonBase);
 
-wxBEGIN_EVENT_TABLE(DhBitmapButton, wxControl)
+wxBEGIN_EVENT_TABLE(DhBitmapButton, DhButtonBase)
   EVT_PAINT(DhBitmapButton::OnPaint)
-  EVT_ENTER_WINDOW(DhBitmapButton::OnEnterWindow)
-  EVT_LEAVE_WINDOW(DhBitmapButton::OnLeaveWindow)
-  EVT_LEFT_DOWN(DhBitmapButton::OnLeftDown)
-  EVT_LEFT_DCLICK(DhBitmapButton::OnLeftDClick)
-  EVT_LEFT_UP(DhBitmapButton::OnLeftUp)
 wxEND_EVENT_TABLE()
 
 DhBitmapButton::DhBitmapButton(wxWindow* parent, wxWindowID id, const wxPoint& pos,
@@ -28,8 +23,7 @@ DhBitmapButton::~DhBitmapButton() {
 bool DhBitmapButton::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                             const wxSize& size, long style, const wxValidator& validator) {
   normal_bitmap_ = pressed_bitmap_ = current_bitmap_ = disabled_bitmap_ = nullptr;
-  if (!wxControl::Create(parent, id, pos, size, style, validator, wxControlNameStr)) return false;
-  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  if (!CreateButton(parent, id, pos, size, style, validator)) return false;
   has_background_ = false;
   return true;
 }
@@ -66,22 +60,9 @@ void DhBitmapButton::SetBackgroundBitmap(const wxBitmap& picture) {
   has_background_ = true;
 }
 
-bool DhBitmapButton::Enable(bool enable) {
-  SetState(enable ? DH_BUTTON_NORMAL : DH_BUTTON_DISABLED);
-  return wxControl::Enable(enable);
-}
-
 bool DhBitmapButton::SetBackgroundColour(const wxColour& colour) {
   has_background_ = false;
   return wxControl::SetBackgroundColour(colour);
-}
-
-wxSize DhBitmapButton::DoGetBestSize() const { return GetSize(); }
-
-void DhBitmapButton::SetState(int state) {
-  state_ = state;
-  Refresh();
-  Update();
 }
 
 void DhBitmapButton::OnPaint(wxPaintEvent&) {
@@ -91,7 +72,7 @@ void DhBitmapButton::OnPaint(wxPaintEvent&) {
 
 void DhBitmapButton::Render(wxDC& dc) {
   DrawBackground(dc);
-  switch (state_) {
+  switch (GetState()) {
     case DH_BUTTON_CURRENT:
       if (current_bitmap_ != nullptr) {
         DrawPicture(dc, current_bitmap_);
@@ -129,44 +110,4 @@ void DhBitmapButton::DrawBackground(wxDC& dc) {
 
 void DhBitmapButton::DrawPicture(wxDC& dc, const wxBitmap* picture) {
   if (picture != nullptr && picture->IsOk()) dc.DrawBitmap(*picture, 0, 0, true);
-}
-
-// Mouse handling: as for the word button.  No capture; a disabled button
-// ignores the pointer.
-
-void DhBitmapButton::OnEnterWindow(wxMouseEvent& event) {
-  if (IsEnabled()) SetState(DH_BUTTON_CURRENT);
-  event.Skip();
-}
-
-void DhBitmapButton::OnLeaveWindow(wxMouseEvent& event) {
-  if (IsEnabled()) SetState(DH_BUTTON_LEFT);
-  event.Skip();
-}
-
-void DhBitmapButton::OnLeftDown(wxMouseEvent& event) {
-  if (IsEnabled()) SetState(DH_BUTTON_PRESSED);
-  event.Skip();
-}
-
-void DhBitmapButton::OnLeftDClick(wxMouseEvent& event) {
-  if (IsEnabled()) SetState(DH_BUTTON_PRESSED);
-  event.Skip();
-}
-
-void DhBitmapButton::OnLeftUp(wxMouseEvent& event) {
-  event.Skip();
-  if (state_ != DH_BUTTON_PRESSED) return;
-  if (!GetClientRect().Contains(event.GetPosition())) {
-    SetState(DH_BUTTON_LEFT);
-    return;
-  }
-  SetState(DH_BUTTON_RELEASED);
-  SendClick();
-}
-
-void DhBitmapButton::SendClick() {
-  wxCommandEvent click(wxEVT_BUTTON, GetId());
-  click.SetEventObject(this);
-  GetEventHandler()->ProcessEvent(click);
 }

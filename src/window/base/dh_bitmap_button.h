@@ -6,11 +6,9 @@
 #define TARNLY_WINDOW_BASE_DH_BITMAP_BUTTON_H
 
 #include <wx/bitmap.h>
-#include <wx/control.h>
+#include "window/base/dh_button_base.h"
 
-#include "window/base/dh_button_state.h"
-
-class DhBitmapButton : public wxControl {
+class DhBitmapButton : public DhButtonBase {
  public:
   DhBitmapButton() = default;
   DhBitmapButton(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
@@ -31,29 +29,16 @@ class DhBitmapButton : public wxControl {
   // The piece of the parent's picture under the button (copied).
   void SetBackgroundBitmap(const wxBitmap& picture);
 
-  bool Enable(bool enable = true) override;
   bool SetBackgroundColour(const wxColour& colour) override;
 
-  int GetState() const { return state_; }
   bool HasBackgroundBitmap() const { return has_background_; }
   // What a paint shows for the current state.
   void Render(wxDC& dc);
-
- protected:
-  wxSize DoGetBestSize() const override;
-
-  virtual void OnEnterWindow(wxMouseEvent& event);
-  virtual void OnLeaveWindow(wxMouseEvent& event);
-  virtual void OnLeftDown(wxMouseEvent& event);
-  virtual void OnLeftDClick(wxMouseEvent& event);
-  virtual void OnLeftUp(wxMouseEvent& event);
 
  private:
   void OnPaint(wxPaintEvent& event);
   void DrawBackground(wxDC& dc);
   void DrawPicture(wxDC& dc, const wxBitmap* picture);
-  void SetState(int state);
-  void SendClick();
   // Replaces an owned picture, deleting the old one unless another slot
   // still holds it.
   void ReplaceOwned(wxBitmap*& slot, wxBitmap* bitmap);
@@ -65,7 +50,6 @@ class DhBitmapButton : public wxControl {
   wxBitmap* pressed_bitmap_ = nullptr;
   wxBitmap* current_bitmap_ = nullptr;
   wxBitmap* disabled_bitmap_ = nullptr;  // borrowed
-  int state_ = DH_BUTTON_NORMAL;
 
   wxDECLARE_DYNAMIC_CLASS(DhBitmapButton);
   wxDECLARE_EVENT_TABLE();

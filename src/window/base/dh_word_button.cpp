@@ -8,15 +8,10 @@
 
 #include "common/image_util.h"
 
-wxIMPLEMENT_DYNAMIC_CLASS(DhWordButton, wxControl);
+wxIMPLEMENT_DYNAMIC_CLASS(DhWordButton, DhButtonBase);
 
-wxBEGIN_EVENT_TABLE(DhWordButton, wxControl)
+wxBEGIN_EVENT_TABLE(DhWordButton, DhButtonBase)
   EVT_PAINT(DhWordButton::OnPaint)
-  EVT_ENTER_WINDOW(DhWordButton::OnEnterWindow)
-  EVT_LEAVE_WINDOW(DhWordButton::OnLeaveWindow)
-  EVT_LEFT_DOWN(DhWordButton::OnLeftDown)
-  EVT_LEFT_DCLICK(DhWordButton::OnLeftDClick)
-  EVT_LEFT_UP(DhWordButton::OnLeftUp)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -57,11 +52,7 @@ DhWordButton::DhWordButton(wxWindow* parent, wxWindowID id, const wxPoint& pos) 
 }
 
 bool DhWordButton::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos) {
-  if (!wxControl::Create(parent, id, pos, wxDefaultSize, wxBORDER_NONE, wxDefaultValidator,
-                         wxControlNameStr)) {
-    return false;
-  }
-  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  if (!CreateButton(parent, id, pos, wxDefaultSize, wxBORDER_NONE, wxDefaultValidator)) return false;
   background_mode_ = kBackgroundColour;
   text_origin_ = wxPoint(0, 0);
   return true;
@@ -163,27 +154,14 @@ wxBitmap DhWordButton::GetLabelledBitmap() const {
   return copy;
 }
 
-bool DhWordButton::Enable(bool enable) {
-  SetState(enable ? DH_BUTTON_NORMAL : DH_BUTTON_DISABLED);
-  return wxControl::Enable(enable);
-}
-
 bool DhWordButton::SetBackgroundColour(const wxColour& colour) {
   background_mode_ = kBackgroundColour;
   return wxControl::SetBackgroundColour(colour);
 }
 
-wxSize DhWordButton::DoGetBestSize() const { return GetSize(); }
-
-void DhWordButton::SetState(int state) {
-  state_ = state;
-  Refresh();
-  Update();
-}
-
 void DhWordButton::Render(wxDC& dc) {
   DrawBackground(dc);
-  switch (state_) {
+  switch (GetState()) {
     case DH_BUTTON_CURRENT: DrawStateBitmap(dc, current_bitmap_[3]); break;
     case DH_BUTTON_PRESSED: DrawStateBitmap(dc, pressed_bitmap_[3]); break;
     case DH_BUTTON_DISABLED: DrawStateBitmap(dc, disabled_bitmap_); break;
@@ -218,46 +196,4 @@ void DhWordButton::DrawLabel(wxDC& dc) const {
   dc.SetTextForeground(GetForegroundColour());
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   dc.DrawText(label_, text_origin_);
-}
-
-// Mouse handling.  The button does not capture the mouse; a disabled button
-// ignores the pointer altogether so that it keeps its disabled look.
-
-void DhWordButton::OnEnterWindow(wxMouseEvent& event) {
-  if (IsEnabled()) SetState(DH_BUTTON_CURRENT);
-  event.Skip();
-}
-
-void DhWordButton::OnLeaveWindow(wxMouseEvent& event) {
-  if (IsEnabled()) SetState(DH_BUTTON_LEFT);
-  event.Skip();
-}
-
-void DhWordButton::OnLeftDown(wxMouseEvent& event) {
-  if (IsEnabled()) SetState(DH_BUTTON_PRESSED);
-  event.Skip();
-}
-
-void DhWordButton::OnLeftDClick(wxMouseEvent& event) {
-  if (IsEnabled()) SetState(DH_BUTTON_PRESSED);
-  event.Skip();
-}
-
-void DhWordButton::OnLeftUp(wxMouseEvent& event) {
-  event.Skip();
-  if (state_ != DH_BUTTON_PRESSED) return;
-  // The toolkit may route the release here even when the pointer has left
-  // (an implicit grab); a release outside is not a click.
-  if (!GetClientRect().Contains(event.GetPosition())) {
-    SetState(DH_BUTTON_LEFT);
-    return;
-  }
-  SetState(DH_BUTTON_RELEASED);
-  SendClick();
-}
-
-void DhWordButton::SendClick() {
-  wxCommandEvent click(wxEVT_BUTTON, GetId());
-  click.SetEventObject(this);
-  GetEventHandler()->ProcessEvent(click);
 }

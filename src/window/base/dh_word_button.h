@@ -7,12 +7,10 @@
 #define TARNLY_WINDOW_BASE_DH_WORD_BUTTON_H
 
 #include <wx/bitmap.h>
-#include <wx/control.h>
-
 #include "window/base/dh_background_piece.h"
-#include "window/base/dh_button_state.h"
+#include "window/base/dh_button_base.h"
 
-class DhWordButton : public wxControl {
+class DhWordButton : public DhButtonBase {
  public:
   // Background modes.
   enum { kBackgroundPicture = 0, kBackgroundColour = 2 };
@@ -37,10 +35,8 @@ class DhWordButton : public wxControl {
   // A copy of the composed normal picture with the caption drawn on it.
   wxBitmap GetLabelledBitmap() const;
 
-  bool Enable(bool enable = true) override;
   bool SetBackgroundColour(const wxColour& colour) override;
 
-  int GetState() const { return state_; }
   const wxString& GetText() const { return label_; }
   wxPoint GetTextOrigin() const { return text_origin_; }
   int GetBackgroundMode() const { return background_mode_; }
@@ -49,14 +45,7 @@ class DhWordButton : public wxControl {
   void Render(wxDC& dc);
 
  protected:
-  wxSize DoGetBestSize() const override;
-
   virtual void OnPaint(wxPaintEvent& event);
-  virtual void OnEnterWindow(wxMouseEvent& event);
-  virtual void OnLeaveWindow(wxMouseEvent& event);
-  virtual void OnLeftDown(wxMouseEvent& event);
-  virtual void OnLeftDClick(wxMouseEvent& event);
-  virtual void OnLeftUp(wxMouseEvent& event);
   virtual void DrawStateBitmap(wxDC& dc, const wxBitmap& bitmap);
   virtual void DrawBackground(wxDC& dc);
   virtual void DrawLabel(wxDC& dc) const;
@@ -67,8 +56,6 @@ class DhWordButton : public wxControl {
   virtual void OnComposed() {}
 
  private:
-  void SetState(int state);
-  void SendClick();
   int CaptionWidth() const;
   static void CutThreeParts(const wxBitmap& image, int left_width, int middle_width,
                             wxBitmap parts[4]);
@@ -77,7 +64,6 @@ class DhWordButton : public wxControl {
   wxBitmap pressed_bitmap_[4];
   wxBitmap current_bitmap_[4];
   wxBitmap disabled_bitmap_;
-  int state_ = DH_BUTTON_NORMAL;
   DhBackgroundPiece background_;
   int background_mode_ = kBackgroundColour;
   wxString label_;
