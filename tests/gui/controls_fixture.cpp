@@ -1,14 +1,13 @@
 #include "gui/controls_fixture.h"
 
-#include <dlfcn.h>
-
-
 #include <wx/app.h>
 #include <wx/dcbuffer.h>
 #include <wx/evtloop.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
+
+#include "gui/screen_capture.h"
 
 namespace controls_test {
 
@@ -42,44 +41,7 @@ wxBitmap SolidPicture(int width, int height, const wxColour& colour, bool transp
   return wxBitmap(image);
 }
 
-// The screen is read through GDK, which the toolkit has already loaded:
-// on GTK 3 the toolkit's screen device context hands back an outdated copy
-// after the first read.
-wxImage Capture(wxWindow* window) {
-  using RootFn = void* (*)();
-  using PixbufFn = void* (*)(void*, int, int, int, int);
-  using PixelsFn = unsigned char* (*)(void*);
-  using IntFn = int (*)(void*);
-  using UnrefFn = void (*)(void*);
-  static auto root_window =
-      reinterpret_cast<RootFn>(dlsym(RTLD_DEFAULT, "gdk_get_default_root_window"));
-  static auto from_window =
-      reinterpret_cast<PixbufFn>(dlsym(RTLD_DEFAULT, "gdk_pixbuf_get_from_window"));
-  static auto pixels = reinterpret_cast<PixelsFn>(dlsym(RTLD_DEFAULT, "gdk_pixbuf_get_pixels"));
-  static auto rowstride = reinterpret_cast<IntFn>(dlsym(RTLD_DEFAULT, "gdk_pixbuf_get_rowstride"));
-  static auto channels = reinterpret_cast<IntFn>(dlsym(RTLD_DEFAULT, "gdk_pixbuf_get_n_channels"));
-  static auto unref = reinterpret_cast<UnrefFn>(dlsym(RTLD_DEFAULT, "g_object_unref"));
-  const wxSize size = window->GetClientSize();
-  const wxPoint origin = window->ClientToScreen(wxPoint(0, 0));
-  wxImage image(size);
-  if (root_window == nullptr || from_window == nullptr) {
-    ADD_FAILURE() << "the screen cannot be read";
-    return image;
-  }
-  void* pixbuf = from_window(root_window(), origin.x, origin.y, size.x, size.y);
-  if (pixbuf == nullptr) return image;
-  const unsigned char* data = pixels(pixbuf);
-  const int stride = rowstride(pixbuf);
-  const int step = channels(pixbuf);
-  for (int y = 0; y < size.y; ++y) {
-    for (int x = 0; x < size.x; ++x) {
-      const unsigned char* p = data + y * stride + x * step;
-      image.SetRGB(x, y, p[0], p[1], p[2]);
-    }
-  }
-  unref(pixbuf);
-  return image;
-}
+wxImage Capture(wxWindow* window) { return screencap::CaptureClientArea(window); }
 
 wxColour PixelAt(const wxImage& image, int x, int y) {
   return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));

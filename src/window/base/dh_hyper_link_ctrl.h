@@ -2,10 +2,10 @@
 #ifndef TARNLY_WINDOW_BASE_DH_HYPER_LINK_CTRL_H
 #define TARNLY_WINDOW_BASE_DH_HYPER_LINK_CTRL_H
 
-#include "window/base/dh_background_piece.h"
+#include "window/base/dh_piece_eraser.h"
 #include "window/base/dh_hyper_link_ctrl_base.h"
 
-class DhHyperLinkCtrl : public DhHyperLinkCtrlBase {
+class DhHyperLinkCtrl : public DhPieceEraser<DhHyperLinkCtrlBase> {
  public:
   DhHyperLinkCtrl() = default;
   DhHyperLinkCtrl(wxWindow* parent, wxWindowID id, const wxString& label, const wxString& url,
@@ -15,16 +15,6 @@ class DhHyperLinkCtrl : public DhHyperLinkCtrlBase {
   bool Create(wxWindow* parent, wxWindowID id, const wxString& label, const wxString& url,
               const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
               long style = wxHL_DEFAULT_STYLE);
-
-  wxRect GetBackgroundCutRect() const { return piece_.GetCutRect(); }
-  void PaintBackground(wxDC& dc);
-
- private:
-  void OnEraseBackground(wxEraseEvent& event);
-
-  DhBackgroundPiece piece_;
-
-  wxDECLARE_EVENT_TABLE();
 };
 
 #endif

@@ -3,19 +3,11 @@
 #ifndef TARNLY_WINDOW_BASE_DH_HYPER_LINK_CTRL_BASE_H
 #define TARNLY_WINDOW_BASE_DH_HYPER_LINK_CTRL_BASE_H
 
-#include <wx/bitmap.h>
 #include <wx/hyperlink.h>
 #include <wx/generic/hyperlink.h>
 
-class DhHyperLinkCtrlBase : public wxGenericHyperlinkCtrl {
- public:
-  // The parent's background picture; null forgets it (a reference-counted
-  // copy is kept).
-  void SetBackground(const wxBitmap* picture) { bg_ = picture ? *picture : wxNullBitmap; }
-  bool HasTransparentBackground() override { return true; }
+#include "window/base/dh_transparent_static.h"
 
- protected:
-  wxBitmap bg_;
-};
+class DhHyperLinkCtrlBase : public DhTransparentStatic<wxGenericHyperlinkCtrl> {};
 
 #endif

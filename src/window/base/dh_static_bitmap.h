@@ -2,10 +2,10 @@
 #ifndef TARNLY_WINDOW_BASE_DH_STATIC_BITMAP_H
 #define TARNLY_WINDOW_BASE_DH_STATIC_BITMAP_H
 
-#include "window/base/dh_background_piece.h"
+#include "window/base/dh_piece_eraser.h"
 #include "window/base/dh_static_bitmap_base.h"
 
-class DhStaticBitmap : public DhStaticBitmapBase {
+class DhStaticBitmap : public DhPieceEraser<DhStaticBitmapBase> {
  public:
   DhStaticBitmap() = default;
   DhStaticBitmap(wxWindow* parent, wxWindowID id, const wxBitmap& picture,
@@ -15,16 +15,6 @@ class DhStaticBitmap : public DhStaticBitmapBase {
   bool Create(wxWindow* parent, wxWindowID id, const wxBitmap& picture,
               const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
               long style = 0);
-
-  wxRect GetBackgroundCutRect() const { return piece_.GetCutRect(); }
-  void PaintBackground(wxDC& dc);
-
- private:
-  void OnEraseBackground(wxEraseEvent& event);
-
-  DhBackgroundPiece piece_;
-
-  wxDECLARE_EVENT_TABLE();
 };
 
 #endif

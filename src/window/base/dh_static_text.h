@@ -3,10 +3,10 @@
 #ifndef TARNLY_WINDOW_BASE_DH_STATIC_TEXT_H
 #define TARNLY_WINDOW_BASE_DH_STATIC_TEXT_H
 
-#include "window/base/dh_background_piece.h"
+#include "window/base/dh_piece_eraser.h"
 #include "window/base/dh_static_text_base.h"
 
-class DhStaticText : public DhStaticTextBase {
+class DhStaticText : public DhPieceEraser<DhStaticTextBase> {
  public:
   DhStaticText() = default;
   DhStaticText(wxWindow* parent, wxWindowID id, const wxString& label,
@@ -16,17 +16,6 @@ class DhStaticText : public DhStaticTextBase {
   bool Create(wxWindow* parent, wxWindowID id, const wxString& label,
               const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
               long style = 0);
-
-  wxRect GetBackgroundCutRect() const { return piece_.GetCutRect(); }
-  // Paints the piece under the label (what an erase does).
-  void PaintBackground(wxDC& dc);
-
- private:
-  void OnEraseBackground(wxEraseEvent& event);
-
-  DhBackgroundPiece piece_;
-
-  wxDECLARE_EVENT_TABLE();
 };
 
 #endif
