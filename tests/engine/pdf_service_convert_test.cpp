@@ -421,6 +421,14 @@ TEST_F(PdfServiceConvert, HandlesNonAsciiAndBlankPaths) {
   EXPECT_EQ(1240, DecodeTiff(out + "/Bericht März 2024 – 東京-1.tif").width);
 }
 
+TEST_F(PdfServiceConvert, NamesNearTheLengthLimitStillConvert) {
+  const std::string dir = testsupport::MakeScratchDir("long");
+  const std::string stem(240, 'n');  // with "-1.png" still within 255 bytes
+  const std::string pdf = MakePdf(dir, stem + ".pdf", 1, false);
+  ASSERT_EQ(PDF_OK, Convert(pdf, "1", PDF_FORMAT_PNG, dir + "/"));
+  EXPECT_TRUE(fs::exists(dir + "/" + stem + "-1.png"));
+}
+
 TEST_F(PdfServiceConvert, StopAnsweredByProgressKeepsOnlyCompleteImages) {
   const std::string dir = testsupport::MakeScratchDir("answer-stop");
   const std::string pdf = MakePdf(dir, "eight.pdf", 8);

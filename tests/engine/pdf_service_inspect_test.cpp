@@ -125,6 +125,18 @@ TEST_F(PdfServiceInspect, RendersAPageAtPreviewResolution) {
   EXPECT_NEAR(400.0 * 612 / 792, letter.height, 1.0);
 }
 
+TEST_F(PdfServiceInspect, PosterPagesGetAPreviewSizedRender) {
+  testsupport::TestPdfOptions poster;
+  poster.width_pt = 14400;  // 200 x 100 inches, the largest a PDF page may be
+  poster.height_pt = 7200;
+  const std::string pdf = MakePdf("poster.pdf", poster);
+  Pixels pixels;
+  pixels.data = service_->render_page(service_, pdf.c_str(), 1, 0, 0, &pixels.width, &pixels.height);
+  ASSERT_NE(nullptr, pixels.data);
+  EXPECT_EQ(4096, pixels.width);
+  EXPECT_EQ(2048, pixels.height);
+}
+
 TEST_F(PdfServiceInspect, RefusesPagesOutsideTheDocument) {
   const std::string pdf = MakePdf("two.pdf", [] {
     testsupport::TestPdfOptions options;

@@ -14,11 +14,6 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
-std::string NameOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // mkstemps on a writable copy of the pattern; the chosen name or "".
 std::string MakeTempFile(const std::string& pattern, int suffix_length) {
   std::vector<char> name(pattern.begin(), pattern.end());
@@ -40,11 +35,10 @@ DomainAtomicOutputFile::~DomainAtomicOutputFile() {
 
 bool DomainAtomicOutputFile::Create() {
   // Hidden and ending in ".part", so a leftover from a killed process is
-  // neither mistaken for a page image nor shown by file browsers.
+  // neither mistaken for a page image nor shown by file browsers.  Short, so
+  // a final name close to the length limit still gets a temporary one.
   const std::string suffix = ".part";
-  temp_path_ = MakeTempFile(
-      FolderOf(final_path_) + "/." + NameOf(final_path_) + "-XXXXXX" + suffix,
-      static_cast<int>(suffix.size()));
+  temp_path_ = MakeTempFile(FolderOf(final_path_) + "/.tarnly-XXXXXX" + suffix, static_cast<int>(suffix.size()));
   return !temp_path_.empty();
 }
 

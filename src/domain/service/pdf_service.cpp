@@ -15,6 +15,9 @@
 namespace {
 
 constexpr double kPreviewDpi = 96.0;
+// Without a box, a poster-sized page is still kept to a size a preview pane
+// can use instead of hundreds of megabytes.
+constexpr double kPreviewMaxSide = 4096.0;
 
 struct InspectionState {
   std::string folder;  // where the program is installed; kept for diagnostics
@@ -58,7 +61,8 @@ double PreviewZoom(double width_pt, double height_pt, int max_width, int max_hei
   double zoom = 0;
   if (max_width > 0) zoom = max_width / width_pt;
   if (max_height > 0) zoom = zoom > 0 ? std::min(zoom, max_height / height_pt) : max_height / height_pt;
-  return zoom > 0 ? zoom : kPreviewDpi / 72.0;
+  if (zoom > 0) return zoom;
+  return std::min(kPreviewDpi / 72.0, kPreviewMaxSide / std::max(width_pt, height_pt));
 }
 
 unsigned char* CopyToMalloc(fz_context* ctx, fz_pixmap* pixmap, int* out_width, int* out_height) {

@@ -11,7 +11,7 @@
 //
 // Files written by a conversion appear under their final names only when
 // complete: each image is written under a hidden temporary name
-// (".<name>-XXXXXX.part") in the output folder and renamed at the end, so a
+// (".tarnly-XXXXXX.part") in the output folder and renamed at the end, so a
 // stop, a failure or a killed process never leaves a truncated image.
 #ifndef TARNLY_DOMAIN_SERVICE_PDF_SERVICE_H
 #define TARNLY_DOMAIN_SERVICE_PDF_SERVICE_H
@@ -64,8 +64,9 @@ struct Pdf2xxService {
   PdfOpenResult (*open_check)(Pdf2xxService* service, const char* path_utf8);
   // Renders one page (counted from 1) as RGB bytes, 3 per pixel, rows top to
   // bottom, allocated with malloc (the caller frees them with free()).  The
-  // page is scaled to fit max_width x max_height keeping its proportions;
-  // with both 0 it is rendered at 96 dpi.  Null on failure.
+  // page is scaled to fit max_width x max_height keeping its proportions
+  // (a side of 0 does not constrain); with both 0 it is rendered at 96 dpi,
+  // but no side longer than 4096 pixels.  Null on failure.
   unsigned char* (*render_page)(Pdf2xxService* service, const char* path_utf8, int page,
                                 int max_width, int max_height, int* out_width, int* out_height);
   // Number of pages, or the negated PdfServiceResult when the file cannot be
