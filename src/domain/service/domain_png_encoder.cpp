@@ -58,14 +58,36 @@ bool WriteHeader(FILE* file, const DomainRgbView& image) {
          WriteChunk(file, "pHYs", phys, sizeof phys);
 }
 
+// Per-thread deflate state and buffers, kept from page to page: setting up
+// zlib's window and hash tables afresh for every page costs page faults.
+struct DeflateScratch {
+  z_stream stream;
+  bool initialised = false;
+  std::vector<unsigned char> out;
+  std::vector<unsigned char> batch;
+
+  DeflateScratch() { std::memset(&stream, 0, sizeof stream); }
+  ~DeflateScratch() {
+    if (initialised) deflateEnd(&stream);
+  }
+  bool Start() {
+    if (initialised) return deflateReset(&stream) == Z_OK;
+    initialised = deflateInit(&stream, kZlibLevel) == Z_OK;
+    return initialised;
+  }
+};
+
+DeflateScratch& ThreadScratch() {
+  thread_local DeflateScratch scratch;
+  return scratch;
+}
+
 // Streams filtered rows through zlib and writes the output as IDAT chunks.
 class IdatWriter {
  public:
-  explicit IdatWriter(FILE* file) : file_(file), out_(kChunkBytes), ok_(false) {
-    std::memset(&stream_, 0, sizeof stream_);
-    ok_ = deflateInit(&stream_, kZlibLevel) == Z_OK;
+  IdatWriter(FILE* file, DeflateScratch* scratch) : file_(file), scratch_(scratch), ok_(scratch->Start()) {
+    scratch_->out.resize(kChunkBytes);
   }
-  ~IdatWriter() { deflateEnd(&stream_); }
 
   bool Add(const unsigned char* data, size_t length) { return Pump(data, length, Z_NO_FLUSH); }
   bool Finish() { return Pump(nullptr, 0, Z_FINISH); }
@@ -73,24 +95,25 @@ class IdatWriter {
  private:
   bool Pump(const unsigned char* data, size_t length, int flush) {
     if (!ok_) return false;
-    stream_.next_in = const_cast<Bytef*>(data);
-    stream_.avail_in = static_cast<uInt>(length);
+    z_stream& stream = scratch_->stream;
+    std::vector<unsigned char>& out = scratch_->out;
+    stream.next_in = const_cast<Bytef*>(data);
+    stream.avail_in = static_cast<uInt>(length);
     for (;;) {
-      stream_.next_out = out_.data();
-      stream_.avail_out = static_cast<uInt>(out_.size());
-      const int status = deflate(&stream_, flush);
+      stream.next_out = out.data();
+      stream.avail_out = static_cast<uInt>(out.size());
+      const int status = deflate(&stream, flush);
       if (status == Z_STREAM_ERROR) return ok_ = false;
-      const size_t produced = out_.size() - stream_.avail_out;
-      if (produced > 0 && !WriteChunk(file_, "IDAT", out_.data(), produced)) return ok_ = false;
-      if (flush == Z_FINISH ? status == Z_STREAM_END : stream_.avail_in == 0 && stream_.avail_out > 0) {
+      const size_t produced = out.size() - stream.avail_out;
+      if (produced > 0 && !WriteChunk(file_, "IDAT", out.data(), produced)) return ok_ = false;
+      if (flush == Z_FINISH ? status == Z_STREAM_END : stream.avail_in == 0 && stream.avail_out > 0) {
         return true;
       }
     }
   }
 
   FILE* file_;
-  z_stream stream_;
-  std::vector<unsigned char> out_;
+  DeflateScratch* scratch_;
   bool ok_;
 };
 
@@ -98,8 +121,10 @@ bool WritePixels(FILE* file, const DomainRgbView& image) {
   const size_t row_bytes = static_cast<size_t>(image.width) * 3;
   // Rows are filtered into a batch so zlib is called with large inputs.
   const size_t rows_per_batch = std::max<size_t>(1, kChunkBytes / (row_bytes + 1));
-  std::vector<unsigned char> batch((row_bytes + 1) * rows_per_batch);
-  IdatWriter idat(file);
+  DeflateScratch& scratch = ThreadScratch();
+  std::vector<unsigned char>& batch = scratch.batch;
+  batch.resize((row_bytes + 1) * rows_per_batch);
+  IdatWriter idat(file, &scratch);
   size_t used = 0;
   for (int y = 0; y < image.height; ++y) {
     unsigned char* out = batch.data() + used;
