@@ -59,7 +59,7 @@ bool ParseFormat(const std::string& name, int* format) {
   static const struct {
     const char* name;
     int code;
-  } kFormats[] = {{"png", PDF_FORMAT_PNG}, {"tif", PDF_FORMAT_TIF}, {"tiff", PDF_FORMAT_TIF},
+  } kFormats[] = {{"png", PDF_FORMAT_PNG}, {"tif", PDF_FORMAT_TIF},  {"tiff", PDF_FORMAT_TIF},
                   {"jpg", PDF_FORMAT_JPG}, {"jpeg", PDF_FORMAT_JPG}, {"bmp", PDF_FORMAT_BMP},
                   {"gif", PDF_FORMAT_GIF}};
   for (const auto& entry : kFormats) {
@@ -154,8 +154,8 @@ int ConvertOne(PdfService* service, const Options& options, const std::string& i
   const std::string folder = FileUtil::UniqueDirName(base).utf8_string();
   if (::mkdir(folder.c_str(), 0777) != 0) return PDF_ERR_OUTPUT_DIR;
   ProgressLine line{label, !options.quiet && ::isatty(STDERR_FILENO) != 0};
-  const int result =
-      service->convert(service, input.c_str(), pages.c_str(), options.format, folder.c_str(), &line, ShowProgress);
+  const int result = service->convert(service, input.c_str(), pages.c_str(), options.format, folder.c_str(),
+                                      &line, ShowProgress);
   if (line.shown) std::fprintf(stderr, "\r\033[K");
   if (result == PDF_OK) {
     if (!options.quiet) std::printf("%s: %s\n", label.c_str(), folder.c_str());

@@ -27,7 +27,8 @@ std::string Quote(const std::string& text) {
 
 Outcome RunConverter(const std::string& arguments) {
   Outcome outcome;
-  const std::string command = Quote(testsupport::StageDir() + "/bin/tarnly-convert") + " " + arguments + " 2>&1";
+  const std::string command =
+      Quote(testsupport::StageDir() + "/bin/tarnly-convert") + " " + arguments + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return outcome;
   char buffer[4096];
@@ -60,7 +61,8 @@ TEST_F(PdfServiceCli, WritesOneNewFolderPerInputNamedAfterIt) {
   ASSERT_TRUE(testsupport::MakeTestPdf(dir + "/Jahres bericht.pdf", options));
   const std::string out = dir + "/out";
 
-  const std::string args = "-f jpg -p 2,11 -r 72 -j 2 -o " + Quote(out) + " " + Quote(dir + "/Jahres bericht.pdf");
+  const std::string args =
+      "-f jpg -p 2,11 -r 72 -j 2 -o " + Quote(out) + " " + Quote(dir + "/Jahres bericht.pdf");
   const Outcome first = RunConverter(args);
   ASSERT_EQ(0, first.status) << first.output;
   EXPECT_EQ((std::set<std::string>{"Jahres bericht-02.jpg", "Jahres bericht-11.jpg"}),
@@ -78,7 +80,7 @@ TEST_F(PdfServiceCli, ReportsEachFailedFileAndExitsNonZero) {
   ASSERT_TRUE(testsupport::MakeTextFile(dir + "/notes.pdf"));
   const std::string out = dir + "/out";
   const Outcome outcome = RunConverter("-f png -o " + Quote(out) + " " + Quote(dir + "/good.pdf") + " " +
-                              Quote(dir + "/notes.pdf") + " " + Quote(dir + "/missing.pdf"));
+                                       Quote(dir + "/notes.pdf") + " " + Quote(dir + "/missing.pdf"));
   EXPECT_EQ(1, outcome.status);
   EXPECT_NE(std::string::npos, outcome.output.find("notes.pdf: the file is not a PDF")) << outcome.output;
   EXPECT_NE(std::string::npos, outcome.output.find("missing.pdf: the file does not exist")) << outcome.output;

@@ -106,7 +106,9 @@ struct JpegTrap {
   std::jmp_buf jump;
 };
 
-[[noreturn]] void JpegFail(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegTrap*>(info->err)->jump, 1); }
+[[noreturn]] void JpegFail(j_common_ptr info) {
+  std::longjmp(reinterpret_cast<JpegTrap*>(info->err)->jump, 1);
+}
 
 bool DecodeJpegInto(FILE* file, RgbImage* image) {
   jpeg_decompress_struct info;
@@ -176,7 +178,8 @@ RgbImage DecodeBmp(const std::string& path) {
   RgbImage image;
   const std::string bytes = testsupport::ReadWholeFile(path);
   if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return image;
-  if (Le32(bytes, 2) != bytes.size() || (Le32(bytes, 28) & 0xFFFF) != 24 || Le32(bytes, 30) != 0) return image;
+  if (Le32(bytes, 2) != bytes.size() || (Le32(bytes, 28) & 0xFFFF) != 24 || Le32(bytes, 30) != 0)
+    return image;
   const uint32_t offset = Le32(bytes, 10);
   const int width = static_cast<int>(Le32(bytes, 18));
   const int height = static_cast<int>(Le32(bytes, 22));
@@ -234,7 +237,8 @@ class PdfServiceConvert : public testing::Test {
 
   int Convert(const std::string& pdf, const char* pages, int format, const std::string& out,
               ProgressLog* log = nullptr) {
-    return service_.convert(&service_, pdf.c_str(), pages, format, out.c_str(), log, log ? RecordProgress : nullptr);
+    return service_.convert(&service_, pdf.c_str(), pages, format, out.c_str(), log,
+                            log ? RecordProgress : nullptr);
   }
 
   PdfService service_;
@@ -272,7 +276,8 @@ TEST_F(PdfServiceConvert, EveryFormatDecodesBackToTheRenderedPage) {
   } formats[] = {
       {PDF_FORMAT_PNG, "png", DecodePng, 0},
       {PDF_FORMAT_TIF, "tif", [](const std::string& path) { return DecodeTiff(path); }, 0},
-      {PDF_FORMAT_BMP, "bmp", DecodeBmp, 0},  {PDF_FORMAT_JPG, "jpg", DecodeJpeg, 36},
+      {PDF_FORMAT_BMP, "bmp", DecodeBmp, 0},
+      {PDF_FORMAT_JPG, "jpg", DecodeJpeg, 36},
       {PDF_FORMAT_GIF, "gif", DecodeGif, 36},
   };
   for (const auto& f : formats) {
@@ -406,7 +411,8 @@ TEST_F(PdfServiceConvert, RefusedRequestsWriteNothing) {
     EXPECT_TRUE(log.calls.empty());
   }
   EXPECT_EQ(PDF_ERR_NO_FILE, service_.convert(&service_, nullptr, "1", 0, dir.c_str(), nullptr, nullptr));
-  EXPECT_EQ(PDF_ERR_PAGE_LIST, service_.convert(&service_, pdf.c_str(), nullptr, 0, dir.c_str(), nullptr, nullptr));
+  EXPECT_EQ(PDF_ERR_PAGE_LIST,
+            service_.convert(&service_, pdf.c_str(), nullptr, 0, dir.c_str(), nullptr, nullptr));
   EXPECT_STRNE("unknown error", PdfServiceResultText(PDF_ERR_PAGE_LIST));
 }
 
@@ -568,7 +574,8 @@ TEST_F(PdfServiceConvert, InspectionAndConversionRunTogetherFromManyThreads) {
     while (converting.load() || checks.load() < 30) {
       int width = 0;
       int height = 0;
-      unsigned char* pixels = inspector->render_page(inspector, pdf.c_str(), 1 + thread % 3, 200, 200, &width, &height);
+      unsigned char* pixels =
+          inspector->render_page(inspector, pdf.c_str(), 1 + thread % 3, 200, 200, &width, &height);
       if (pixels == nullptr || width <= 0 || height <= 0) ++wrong;
       std::free(pixels);
       if (inspector->page_count(inspector, pdf.c_str(), 0) != 6) ++wrong;

@@ -71,8 +71,11 @@ TEST_F(PdfServiceInspect, TellsWhyAFileCannotBeRead) {
     std::string path;
     int error;
   } cases[] = {
-      {encrypted, PDF_ERR_PASSWORD}, {damaged, PDF_ERR_DAMAGED},      {empty, PDF_ERR_NOT_PDF},
-      {text, PDF_ERR_NOT_PDF},       {dir_ + "/missing.pdf", PDF_ERR_NO_FILE},
+      {encrypted, PDF_ERR_PASSWORD},
+      {damaged, PDF_ERR_DAMAGED},
+      {empty, PDF_ERR_NOT_PDF},
+      {text, PDF_ERR_NOT_PDF},
+      {dir_ + "/missing.pdf", PDF_ERR_NO_FILE},
       {dir_, PDF_ERR_NO_FILE},
   };
   for (const auto& c : cases) {

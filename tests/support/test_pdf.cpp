@@ -24,9 +24,8 @@ std::string PageContent(const TestPdfOptions& options, int page_index, const Tes
                   size.height_pt / 4);
     content += line;
     content += "0 0 1 RG 4 w 20 60 m 120 140 l S\n";
-    std::snprintf(line, sizeof line, "0 0.6 0 rg %.1f 30 m %.1f 90 %.1f 90 %.1f 30 c f\n",
-                  size.width_pt / 2, size.width_pt / 2 + 20, size.width_pt / 2 + 50,
-                  size.width_pt / 2 + 70);
+    std::snprintf(line, sizeof line, "0 0.6 0 rg %.1f 30 m %.1f 90 %.1f 90 %.1f 30 c f\n", size.width_pt / 2,
+                  size.width_pt / 2 + 20, size.width_pt / 2 + 50, size.width_pt / 2 + 70);
     content += line;
   }
   if (options.slow_shapes > 0) {
@@ -37,8 +36,8 @@ std::string PageContent(const TestPdfOptions& options, int page_index, const Tes
       const double x = 10 + (i * 37) % static_cast<int>(size.width_pt - 20);
       const double y = 10 + (i * 53) % static_cast<int>(size.height_pt - 20);
       std::snprintf(line, sizeof line, "%.2f %.2f %.2f rg %.1f %.1f m %.1f %.1f %.1f %.1f %.1f %.1f c f\n",
-                    (i % 7) / 7.0, (i % 11) / 11.0, (i % 13) / 13.0, x, y, x + 30, y + 40, x + 60,
-                    y - 20, x + 5, y + 1);
+                    (i % 7) / 7.0, (i % 11) / 11.0, (i % 13) / 13.0, x, y, x + 30, y + 40, x + 60, y - 20,
+                    x + 5, y + 1);
       content += line;
     }
   }
@@ -114,8 +113,7 @@ void AddPage(fz_context* ctx, pdf_document* doc, pdf_obj* resources, const TestP
   pdf_obj* page = nullptr;
   fz_var(page);
   fz_try(ctx) {
-    page = pdf_add_page(ctx, doc, fz_make_rect(0, 0, size.width_pt, size.height_pt), 0, resources,
-                        buffer);
+    page = pdf_add_page(ctx, doc, fz_make_rect(0, 0, size.width_pt, size.height_pt), 0, resources, buffer);
     pdf_insert_page(ctx, doc, -1, page);
   }
   fz_always(ctx) {
@@ -133,8 +131,7 @@ void SaveDocument(fz_context* ctx, pdf_document* doc, const std::string& path,
     write.do_encrypt = PDF_ENCRYPT_AES_256;
     write.permissions = -1;
     std::snprintf(write.upwd_utf8, sizeof write.upwd_utf8, "%s", options.user_password.c_str());
-    std::snprintf(write.opwd_utf8, sizeof write.opwd_utf8, "%s-owner",
-                  options.user_password.c_str());
+    std::snprintf(write.opwd_utf8, sizeof write.opwd_utf8, "%s-owner", options.user_password.c_str());
   }
   pdf_save_document(ctx, doc, path.c_str(), &write);
 }

@@ -24,9 +24,9 @@ struct TestPdfOptions {
   // Cycle through A4 portrait, US Letter landscape and a small 144 x 216
   // page (see TestPdfPageSize) instead of one size for every page.
   bool mixed_sizes = false;
-  bool text = true;      // "Page N" near the top of the page
-  bool drawing = true;   // filled rectangles, a stroked line and a curve
-  bool image = false;    // an embedded 64 x 64 RGB gradient image
+  bool text = true;              // "Page N" near the top of the page
+  bool drawing = true;           // filled rectangles, a stroked line and a curve
+  bool image = false;            // an embedded 64 x 64 RGB gradient image
   bool full_page_image = false;  // the gradient image stretched over the whole page
   // Adds this many tiny filled, semi-transparent circles to every page: a
   // page that takes long to render (for stop and progress tests).

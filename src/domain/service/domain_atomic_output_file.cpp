@@ -38,7 +38,8 @@ bool DomainAtomicOutputFile::Create() {
   // neither mistaken for a page image nor shown by file browsers.  Short, so
   // a final name close to the length limit still gets a temporary one.
   const std::string suffix = ".part";
-  temp_path_ = MakeTempFile(FolderOf(final_path_) + "/.tarnly-XXXXXX" + suffix, static_cast<int>(suffix.size()));
+  temp_path_ =
+      MakeTempFile(FolderOf(final_path_) + "/.tarnly-XXXXXX" + suffix, static_cast<int>(suffix.size()));
   return !temp_path_.empty();
 }
 

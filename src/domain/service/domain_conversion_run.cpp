@@ -55,8 +55,8 @@ void DomainConversionRun::RequestStop(bool stop) { stop_requested_.store(stop); 
 
 bool DomainConversionRun::StopRequested() { return stop_requested_.load(); }
 
-std::string DomainConversionRun::ImageFileName(const std::string& source_utf8, int page,
-                                               int page_count, const char* extension) {
+std::string DomainConversionRun::ImageFileName(const std::string& source_utf8, int page, int page_count,
+                                               const char* extension) {
   const std::string number = std::to_string(page);
   const int width = DigitsOf(page_count);
   const std::string padding(static_cast<size_t>(std::max(0, width - static_cast<int>(number.size()))), '0');
@@ -163,8 +163,8 @@ int DomainConversionRun::ConvertPage(DomainPdfDocument* document, int page, fz_c
   if (rendered != PDF_OK) return rendered;
   fz_pixmap* pix = pixmap.get();
   fz_context* ctx = pixmap.get_deleter().ctx;
-  const DomainRgbView view{fz_pixmap_samples(ctx, pix), fz_pixmap_width(ctx, pix),
-                           fz_pixmap_height(ctx, pix), fz_pixmap_stride(ctx, pix), request_.dpi};
+  const DomainRgbView view{fz_pixmap_samples(ctx, pix), fz_pixmap_width(ctx, pix), fz_pixmap_height(ctx, pix),
+                           fz_pixmap_stride(ctx, pix), request_.dpi};
   const std::string name = ImageFileName(request_.source_utf8, page, page_count_, encoder_->Extension());
   DomainAtomicOutputFile file(request_.output_dir_utf8 + "/" + name);
   if (!file.Create()) return PDF_ERR_WRITE;

@@ -74,7 +74,8 @@ bool IndexExactly(const DomainRgbView& image, IndexedImage* out) {
     const unsigned char* row = image.Row(y);
     unsigned char* indices = out->indices.data() + static_cast<size_t>(y) * image.width;
     for (int x = 0; x < image.width; ++x) {
-      const std::uint32_t key = (std::uint32_t{row[x * 3]} << 16) | (std::uint32_t{row[x * 3 + 1]} << 8) | row[x * 3 + 2];
+      const std::uint32_t key =
+          (std::uint32_t{row[x * 3]} << 16) | (std::uint32_t{row[x * 3 + 1]} << 8) | row[x * 3 + 2];
       if (key != last_key) {
         std::uint32_t slot = (key * 2654435761u) >> 22;
         while (keys[slot] != kEmpty && keys[slot] != key) slot = (slot + 1) & (kSlots - 1);
@@ -162,7 +163,8 @@ bool Encode(const IndexedImage& indexed, const DomainRgbView& image, FILE* file)
                  EGifPutScreenDesc(gif, image.width, image.height, map->BitsPerPixel, 0, map) == GIF_OK &&
                  EGifPutImageDesc(gif, 0, 0, image.width, image.height, false, nullptr) == GIF_OK;
   for (int y = 0; y < image.height && written; ++y) {
-    GifPixelType* line = const_cast<GifPixelType*>(indexed.indices.data()) + static_cast<size_t>(y) * image.width;
+    GifPixelType* line =
+        const_cast<GifPixelType*>(indexed.indices.data()) + static_cast<size_t>(y) * image.width;
     written = EGifPutLine(gif, line, image.width) == GIF_OK;
   }
   written = EGifCloseFile(gif, &error) == GIF_OK && written;

@@ -9,18 +9,12 @@
 
 std::unique_ptr<DomainImageEncoder> DomainImageEncoder::ForFormat(int format) {
   switch (format) {
-    case PDF_FORMAT_PNG:
-      return std::make_unique<DomainPngEncoder>();
-    case PDF_FORMAT_TIF:
-      return std::make_unique<DomainTiffEncoder>();
-    case PDF_FORMAT_JPG:
-      return std::make_unique<DomainJpegEncoder>();
-    case PDF_FORMAT_BMP:
-      return std::make_unique<DomainBmpEncoder>();
-    case PDF_FORMAT_GIF:
-      return std::make_unique<DomainGifEncoder>();
-    default:
-      return nullptr;
+    case PDF_FORMAT_PNG: return std::make_unique<DomainPngEncoder>();
+    case PDF_FORMAT_TIF: return std::make_unique<DomainTiffEncoder>();
+    case PDF_FORMAT_JPG: return std::make_unique<DomainJpegEncoder>();
+    case PDF_FORMAT_BMP: return std::make_unique<DomainBmpEncoder>();
+    case PDF_FORMAT_GIF: return std::make_unique<DomainGifEncoder>();
+    default: return nullptr;
   }
 }
 

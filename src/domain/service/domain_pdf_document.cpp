@@ -17,12 +17,9 @@ namespace {
 
 int ResultForCaught(fz_context* ctx, int otherwise) {
   switch (fz_caught(ctx)) {
-    case FZ_ERROR_MEMORY:
-      return PDF_ERR_INTERNAL;
-    case FZ_ERROR_ABORT:
-      return PDF_ERR_CANCELLED;
-    default:
-      return otherwise;
+    case FZ_ERROR_MEMORY: return PDF_ERR_INTERNAL;
+    case FZ_ERROR_ABORT: return PDF_ERR_CANCELLED;
+    default: return otherwise;
   }
 }
 

@@ -150,7 +150,7 @@ bool WritePixels(FILE* file, const DomainRgbView& image) {
 bool DomainPngEncoder::Write(const DomainRgbView& image, const std::string& path_utf8) const {
   FILE* file = OpenForWriting(path_utf8);
   if (file == nullptr) return false;
-  const bool written = WriteHeader(file, image) && WritePixels(file, image) &&
-                       WriteChunk(file, "IEND", nullptr, 0);
+  const bool written =
+      WriteHeader(file, image) && WritePixels(file, image) && WriteChunk(file, "IEND", nullptr, 0);
   return CloseChecked(file) && written;
 }

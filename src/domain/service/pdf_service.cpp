@@ -79,8 +79,8 @@ unsigned char* CopyToMalloc(fz_context* ctx, fz_pixmap* pixmap, int* out_width, 
   return pixels;
 }
 
-unsigned char* RenderPageEntry(Pdf2xxService*, const char* path_utf8, int page, int max_width,
-                               int max_height, int* out_width, int* out_height) {
+unsigned char* RenderPageEntry(Pdf2xxService*, const char* path_utf8, int page, int max_width, int max_height,
+                               int* out_width, int* out_height) {
   if (out_width != nullptr) *out_width = 0;
   if (out_height != nullptr) *out_height = 0;
   if (path_utf8 == nullptr) return nullptr;
@@ -89,8 +89,8 @@ unsigned char* RenderPageEntry(Pdf2xxService*, const char* path_utf8, int page, 
     DomainPdfDocument document(context.Get());
     double width = 0;
     double height = 0;
-    if (document.Open(path_utf8) != PDF_OK || !document.PageSize(page - 1, &width, &height) ||
-        width <= 0 || height <= 0) {
+    if (document.Open(path_utf8) != PDF_OK || !document.PageSize(page - 1, &width, &height) || width <= 0 ||
+        height <= 0) {
       return nullptr;
     }
     DomainPixmapPtr pixmap(nullptr, DomainPixmapDeleter{context.Get()});

@@ -25,17 +25,17 @@ extern "C" {
 // Result codes of the conversion entry (0 is success).
 enum PdfServiceResult {
   PDF_OK = 0,
-  PDF_ERR_NO_FILE = 1,          // the source file does not exist or cannot be opened
-  PDF_ERR_NOT_PDF = 2,          // the file is not a PDF
-  PDF_ERR_DAMAGED = 3,          // the PDF is damaged beyond repair
-  PDF_ERR_PASSWORD = 4,         // the PDF needs a password
-  PDF_ERR_PAGE_LIST = 5,        // the page list is malformed or names pages beyond the document
-  PDF_ERR_OUTPUT_DIR = 6,       // the output folder does not exist or is not writable
-  PDF_ERR_WRITE = 7,            // an image could not be written (disk full, I/O error)
-  PDF_ERR_FORMAT = 8,           // unknown format code
-  PDF_ERR_RENDER = 9,           // a page could not be rendered (the others were written)
-  PDF_ERR_CANCELLED = 10,       // stopped by the cancel entry or a progress result of -2
-  PDF_ERR_INTERNAL = 11         // out of memory or another internal failure
+  PDF_ERR_NO_FILE = 1,     // the source file does not exist or cannot be opened
+  PDF_ERR_NOT_PDF = 2,     // the file is not a PDF
+  PDF_ERR_DAMAGED = 3,     // the PDF is damaged beyond repair
+  PDF_ERR_PASSWORD = 4,    // the PDF needs a password
+  PDF_ERR_PAGE_LIST = 5,   // the page list is malformed or names pages beyond the document
+  PDF_ERR_OUTPUT_DIR = 6,  // the output folder does not exist or is not writable
+  PDF_ERR_WRITE = 7,       // an image could not be written (disk full, I/O error)
+  PDF_ERR_FORMAT = 8,      // unknown format code
+  PDF_ERR_RENDER = 9,      // a page could not be rendered (the others were written)
+  PDF_ERR_CANCELLED = 10,  // stopped by the cancel entry or a progress result of -2
+  PDF_ERR_INTERNAL = 11    // out of memory or another internal failure
 };
 
 // Format codes of the conversion entry.
@@ -67,8 +67,8 @@ struct Pdf2xxService {
   // page is scaled to fit max_width x max_height keeping its proportions
   // (a side of 0 does not constrain); with both 0 it is rendered at 96 dpi,
   // but no side longer than 4096 pixels.  Null on failure.
-  unsigned char* (*render_page)(Pdf2xxService* service, const char* path_utf8, int page,
-                                int max_width, int max_height, int* out_width, int* out_height);
+  unsigned char* (*render_page)(Pdf2xxService* service, const char* path_utf8, int page, int max_width,
+                                int max_height, int* out_width, int* out_height);
   // Number of pages, or the negated PdfServiceResult when the file cannot be
   // read (always <= 0).
   int (*page_count)(Pdf2xxService* service, const char* path_utf8, int reserved);
