@@ -437,7 +437,13 @@ TEST_F(PdfServiceConvert, NamesNearTheLengthLimitStillConvert) {
 
 TEST_F(PdfServiceConvert, StopAnsweredByProgressKeepsOnlyCompleteImages) {
   const std::string dir = testsupport::MakeScratchDir("answer-stop");
-  const std::string pdf = MakePdf(dir, "eight.pdf", 8);
+  // Pages slow enough that the workers cannot finish the file before the
+  // stop answer reaches them.
+  testsupport::TestPdfOptions options;
+  options.page_count = 8;
+  options.slow_shapes = 20000;
+  const std::string pdf = dir + "/eight.pdf";
+  ASSERT_TRUE(testsupport::MakeTestPdf(pdf, options));
   const std::string out = testsupport::MakeScratchDir("answer-stop-out");
   ProgressLog log;
   log.stop_at_done = 2;
