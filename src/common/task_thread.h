@@ -20,6 +20,11 @@ class TaskThread : public wxThread {
   // thread could not be made; the argument is then left to the caller.
   static bool Start(void* argument, TaskFunction run);
 
+  // Waits until every task thread made so far has finished its task and
+  // left its destructor; false when `timeout_ms` passed first.  For a clean
+  // process end: the toolkit must not be shut down under a running worker.
+  static bool WaitForAll(int timeout_ms);
+
  protected:
   ExitCode Entry() override;
 

@@ -4,6 +4,7 @@
 #include <wx/init.h>
 
 #include "common/app_util.h"
+#include "support/end_process.h"
 #include "support/temp_home.h"
 
 int main(int argc, char** argv) {
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
   wxInitializer initializer(argc, argv);
   if (!initializer.IsOk()) return 1;
   AppUtil::SetExecutablePath(wxString::FromUTF8(testsupport::StagedExecutablePath()));
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  return testsupport::EndTestProcess(result);
 }

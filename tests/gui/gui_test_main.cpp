@@ -10,6 +10,7 @@
 #include <wx/init.h>
 
 #include "common/app_util.h"
+#include "support/end_process.h"
 #include "support/temp_home.h"
 #include "window/base/face_config.h"
 
@@ -35,7 +36,5 @@ int main(int argc, char** argv) {
   wxInitAllImageHandlers();
   LoadFace(AppUtil::GetFaceFile());
   const int result = RUN_ALL_TESTS();
-  wxTheApp->OnExit();
-  wxEntryCleanup();
-  return result;
+  return testsupport::EndTestProcess(result);
 }

@@ -2,6 +2,9 @@
 // alpha and the platform radio picture.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <ostream>
+
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/msgdlg.h>
@@ -64,6 +67,9 @@ struct CropCase {
   bool message;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const CropCase& c, std::ostream* out) { *out << c.what; }
+
 class CropMessageTest : public testing::TestWithParam<CropCase> {};
 
 TEST_P(CropMessageTest, ShowsTheFaceCheckMessageExactlyWhenTheRectangleDoesNotFit) {
@@ -97,7 +103,13 @@ INSTANTIATE_TEST_SUITE_P(
                     CropCase{"one pixel too far right", true, 1, 0, 100, 20, true},
                     CropCase{"one pixel too low", true, 0, 1, 100, 20, true},
                     CropCase{"invalid source", false, 0, 0, 10, 5, true},
-                    CropCase{"negative x is not checked", true, -5, 0, 10, 20, false}));
+                    CropCase{"negative x is not checked", true, -5, 0, 10, 20, false}),
+    [](const testing::TestParamInfo<CropCase>& info) {
+      std::string name;
+      for (const char* c = info.param.what; *c != '\0'; ++c)
+        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+      return name;
+    });
 
 TEST(ImageUtilCrop, CopiesTheSourcePixelsAndLeavesUncoveredPartsBlack) {
   const wxBitmap source = GradientBitmap(100, 20);

@@ -13,14 +13,16 @@ std::string& HomePath() {
   return home;
 }
 
-void RemoveHome() {
+void RemoveHome() { RemoveTemporaryHome(); }
+
+}  // namespace
+
+void RemoveTemporaryHome() {
   if (!HomePath().empty() && std::getenv("TARNLY_KEEP_TEST_HOME") == nullptr) {
     std::error_code ignored;
     std::filesystem::remove_all(HomePath(), ignored);
   }
 }
-
-}  // namespace
 
 void UseTemporaryHome() {
   if (!HomePath().empty()) return;

@@ -11,6 +11,8 @@ namespace testsupport {
 // removes it at exit.  Call once, before anything asks for a folder.
 void UseTemporaryHome();
 std::string TemporaryHome();
+// Removes it now (also done at exit).
+void RemoveTemporaryHome();
 
 // A fresh, empty folder under the temporary HOME.
 std::string MakeScratchDir(const std::string& name);
