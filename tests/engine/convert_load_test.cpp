@@ -22,11 +22,7 @@ using Column = DomainConvertPDF::Column;
 wxString U(const std::string& text) { return wxString::FromUTF8(text); }
 
 std::string MakePdf(const std::string& dir, const std::string& name, int pages) {
-  testsupport::TestPdfOptions options;
-  options.page_count = pages;
-  const std::string path = dir + "/" + name;
-  EXPECT_TRUE(testsupport::MakeTestPdf(path, options)) << path;
-  return path;
+  return testsupport::MakePdfInDir(dir, name, pages);
 }
 
 class ConvertLoad : public testing::Test {

@@ -1,5 +1,7 @@
 #include "support/test_pdf.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -208,6 +210,14 @@ bool MakeTextFile(const std::string& path) {
   const std::string contents = "This is a plain text file, not a PDF.\nLine two.\n";
   WriteWholeFile(path, contents);
   return ReadWholeFile(path) == contents;
+}
+
+std::string MakePdfInDir(const std::string& dir, const std::string& name, int pages) {
+  TestPdfOptions options;
+  options.page_count = pages;
+  const std::string path = dir + "/" + name;
+  EXPECT_TRUE(MakeTestPdf(path, options)) << path;
+  return path;
 }
 
 }  // namespace testsupport

@@ -49,6 +49,10 @@ bool MakeTestPdf(const std::string& path, const TestPdfOptions& options = TestPd
 // can be recovered from it.
 bool MakeDamagedPdf(const std::string& path);
 
+// dir + "/" + name written as a plain PDF of `pages` pages; the test fails
+// (and the path is still returned) when it cannot be written.
+std::string MakePdfInDir(const std::string& dir, const std::string& name, int pages);
+
 // A valid PDF whose cross-reference table points at the wrong places; readers
 // have to rebuild it by scanning the file (MuPDF repairs it silently).
 bool MakeRepairablePdf(const std::string& path, int page_count);
