@@ -25,6 +25,8 @@ class GuiTestApp : public wxApp {
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
+  // Listing the tests (ctest's discovery) needs no display.
+  if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
   testsupport::UseTemporaryHome();
   wxApp::SetInstance(new GuiTestApp);
   if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
