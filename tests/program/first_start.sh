@@ -27,5 +27,8 @@ if ! grep -q "MainFrameRAZ2ODAVO" "$home/stderr"; then
   # then replaced by the main window's own tests.
   fail "no line on standard error about the missing main window"
 fi
+if grep -q "could not" "$home/stderr"; then
+  fail "the program did not find its installed files"
+fi
 [ "$(grep -c . "$home/stderr")" -le 3 ] || fail "unexpected noise on standard error"
 echo "first start: ok"
