@@ -6,7 +6,7 @@ BUILD_DIR="${BUILD_DIR:-$ROOT_DIR/build}"
 
 BUILD_PACKAGES=(
   build-essential cmake pkg-config
-  libwxgtk3.2-dev libmupdf-dev libfreetype-dev libharfbuzz-dev libmujs-dev libgumbo-dev
+  libwxgtk3.2-dev libgtk-3-dev libmupdf-dev libfreetype-dev libharfbuzz-dev libmujs-dev libgumbo-dev
   libopenjp2-7-dev libjbig2dec0-dev zlib1g-dev
   libjpeg-dev libpng-dev libtiff-dev libgif-dev libimagequant-dev
   libcurl4-openssl-dev libxml2-dev libexpat1-dev

@@ -7,7 +7,6 @@
 //                     the panes put them, read back from the screen.
 // Usage (needs an X display, Xvfb will do):
 //   theme_review <staged installation folder> <output folder>
-#include <dlfcn.h>
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
@@ -26,6 +25,7 @@
 #include "common/app_util.h"
 #include "common/image_util.h"
 #include "window/base/face_config.h"
+#include "window/base/gtk/screen_grabber.h"
 #include "window/base/gtk/window_shape.h"
 #include "window/base/zq_piece_window.h"
 
@@ -490,28 +490,8 @@ void DrawOutputExtras(wxDC& dc, wxWindow* pane) {
 }
 
 wxImage ReadScreen(const wxRect& rect) {
-  // Read through GDK: the toolkit's screen context may hold an older picture.
-  using RootWindowFn = void* (*)();
-  using FromWindowFn = void* (*)(void*, int, int, int, int);
-  using PixelsFn = unsigned char* (*)(void*);
-  using IntFn = int (*)(void*);
-  using UnrefFn = void (*)(void*);
-  const auto root = reinterpret_cast<RootWindowFn>(dlsym(RTLD_DEFAULT, "gdk_get_default_root_window"));
-  const auto grab = reinterpret_cast<FromWindowFn>(dlsym(RTLD_DEFAULT, "gdk_pixbuf_get_from_window"));
-  const auto pixels = reinterpret_cast<PixelsFn>(dlsym(RTLD_DEFAULT, "gdk_pixbuf_get_pixels"));
-  const auto stride = reinterpret_cast<IntFn>(dlsym(RTLD_DEFAULT, "gdk_pixbuf_get_rowstride"));
-  const auto channels = reinterpret_cast<IntFn>(dlsym(RTLD_DEFAULT, "gdk_pixbuf_get_n_channels"));
-  const auto unref = reinterpret_cast<UnrefFn>(dlsym(RTLD_DEFAULT, "g_object_unref"));
-  wxImage image(rect.width, rect.height, true);
-  if (!root || !grab || !pixels || !stride || !channels || !unref) return image;
-  void* pixbuf = grab(root(), rect.x, rect.y, rect.width, rect.height);
-  if (!pixbuf) return image;
-  for (int y = 0; y < rect.height; ++y)
-    for (int x = 0; x < rect.width; ++x) {
-      const unsigned char* p = pixels(pixbuf) + y * stride(pixbuf) + x * channels(pixbuf);
-      image.SetRGB(x, y, p[0], p[1], p[2]);
-    }
-  unref(pixbuf);
+  wxImage image;
+  ScreenGrabber::Grab(rect, &image);
   return image;
 }
 
