@@ -1,10 +1,15 @@
 // The title bar: button and text placement from the face description,
 // closing and minimising the top window, and dragging it.
 #include <wx/app.h>
+#include <wx/filename.h>
 #include <wx/uiaction.h>
+#include <wx/wfstream.h>
+#include <wx/zipstrm.h>
 
+#include "common/app_util.h"
 #include "common/image_util.h"
 #include "gui/controls_fixture.h"
+#include "support/temp_home.h"
 #include "window/base/dh_bitmap_button.h"
 #include "window/base/title_window.h"
 
@@ -45,6 +50,31 @@ TEST_F(TitleWindowTest, ButtonsSitAtTheRightEndAtTheLogoHeight) {
   EXPECT_EQ(title_->GetCloseButton()->GetId(), 0);
   EXPECT_EQ(title_->GetMinimizeButton()->GetId(), 1);
   EXPECT_EQ(title_->GetBestSize(), wxSize(700, 36));
+}
+
+// A theme whose close and minimise pictures are 27 pixels wide: the close
+// button goes to 700 - 6 - 27 = 667 and the minimise button left of it, 640.
+TEST_F(TitleWindowTest, TwentySevenPixelButtonsSitAt667And640) {
+  const std::string install = testsupport::MakeScratchDir("narrow-theme");
+  wxFileName::Mkdir(wxString::FromUTF8(install + "/Themes"), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+  {
+    wxFFileOutputStream file(wxString::FromUTF8(install + "/Themes/default.zip"));
+    wxZipOutputStream zip(file);
+    const wxImage picture(27, 18);
+    for (const char* name : {"image/base/close", "image/titlebar/minimize"}) {
+      for (const char* state : {"-normal.png", "-current.png", "-pressed.png"}) {
+        zip.PutNextEntry(wxString(name) + state);
+        picture.SaveFile(zip, wxBITMAP_TYPE_PNG);
+      }
+    }
+  }
+  const wxString staged = AppUtil::GetExecutablePath();
+  AppUtil::SetExecutablePath(wxString::FromUTF8(install + "/bin/tarnly"));
+  auto* narrow = new TitleWindow(new wxBitmap(PositionPicture(700, 36)), panel_, 2001,
+                                 wxPoint(0, 40), wxSize(700, 36));
+  AppUtil::SetExecutablePath(staged);
+  EXPECT_EQ(narrow->GetCloseButton()->GetPosition(), wxPoint(667, 6));
+  EXPECT_EQ(narrow->GetMinimizeButton()->GetPosition(), wxPoint(640, 6));
 }
 
 TEST_F(TitleWindowTest, LogoIsSixteenSquareAndTheTitleEndsOnItsBottom) {
