@@ -3,6 +3,7 @@
 // written.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <atomic>
@@ -414,6 +415,27 @@ TEST_F(PdfServiceConvert, RefusedRequestsWriteNothing) {
   EXPECT_EQ(PDF_ERR_PAGE_LIST,
             service_.convert(&service_, pdf.c_str(), nullptr, 0, dir.c_str(), nullptr, nullptr));
   EXPECT_STRNE("unknown error", PdfServiceResultText(PDF_ERR_PAGE_LIST));
+}
+
+// Images are written under a temporary name first; they must still end up
+// with the permissions of any file the user makes (0666 less the umask), not
+// private to the owner.
+TEST_F(PdfServiceConvert, ImagesGetTheUsualPermissions) {
+  const std::string pdf = MakePdf(testsupport::MakeScratchDir("modes"), "doc.pdf", 1, false);
+  const mode_t old_mask = ::umask(022);
+  const struct {
+    int format;
+    const char* name;
+  } formats[] = {{PDF_FORMAT_PNG, "doc-1.png"}, {PDF_FORMAT_TIF, "doc-1.tif"}, {PDF_FORMAT_JPG, "doc-1.jpg"},
+                 {PDF_FORMAT_BMP, "doc-1.bmp"}, {PDF_FORMAT_GIF, "doc-1.gif"}};
+  for (const auto& f : formats) {
+    const std::string out = testsupport::MakeScratchDir(std::string("modes-") + f.name);
+    EXPECT_EQ(PDF_OK, Convert(pdf, "1", f.format, out)) << f.name;
+    struct stat info {};
+    EXPECT_EQ(0, ::stat((out + "/" + f.name).c_str(), &info)) << f.name;
+    EXPECT_EQ(0644u, info.st_mode & 0777u) << f.name;
+  }
+  ::umask(old_mask);
 }
 
 TEST_F(PdfServiceConvert, HandlesNonAsciiAndBlankPaths) {

@@ -1,11 +1,12 @@
 #include "domain/service/domain_atomic_output_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <vector>
+#include <random>
 
 namespace {
 
@@ -14,14 +15,25 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
-// mkstemps on a writable copy of the pattern; the chosen name or "".
-std::string MakeTempFile(const std::string& pattern, int suffix_length) {
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  const int fd = ::mkstemps(name.data(), suffix_length);
-  if (fd < 0) return std::string();
-  ::close(fd);
-  return std::string(name.data());
+// A new file `prefix` + six random characters + `suffix`; the chosen name
+// or "".  Not mkstemps: it makes the file 0600, and the renamed image must
+// get the usual 0666 less the umask like any other file the user makes.
+std::string MakeTempFile(const std::string& prefix, const std::string& suffix) {
+  static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937 random{std::random_device{}()};
+  std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof kLetters) - 2);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = prefix;
+    for (int i = 0; i < 6; ++i) name += kLetters[pick(random)];
+    name += suffix;
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      ::close(fd);
+      return name;
+    }
+    if (errno != EEXIST) break;
+  }
+  return std::string();
 }
 
 }  // namespace
@@ -37,9 +49,7 @@ bool DomainAtomicOutputFile::Create() {
   // Hidden and ending in ".part", so a leftover from a killed process is
   // neither mistaken for a page image nor shown by file browsers.  Short, so
   // a final name close to the length limit still gets a temporary one.
-  const std::string suffix = ".part";
-  temp_path_ =
-      MakeTempFile(FolderOf(final_path_) + "/.tarnly-XXXXXX" + suffix, static_cast<int>(suffix.size()));
+  temp_path_ = MakeTempFile(FolderOf(final_path_) + "/.tarnly-", ".part");
   return !temp_path_.empty();
 }
 
@@ -55,7 +65,7 @@ bool DomainAtomicOutputFile::CanWriteIn(const std::string& folder_utf8) {
   if (folder_utf8.empty() || ::stat(folder_utf8.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
     return false;
   }
-  const std::string probe = MakeTempFile(folder_utf8 + "/.tarnly-probe-XXXXXX", 0);
+  const std::string probe = MakeTempFile(folder_utf8 + "/.tarnly-probe-", "");
   if (probe.empty()) return false;
   std::remove(probe.c_str());
   return true;
