@@ -37,7 +37,7 @@ int DomainConvertRAZ2ODAVO::ParseOutputType(const wxString& text) {
 int DomainConvertRAZ2ODAVO::ProgressPercent(int done, int total) {
   if (total <= 0 || done <= 0) return 0;
   if (done > total) done = total;
-  return static_cast<int>(static_cast<long long>(done) * 100 / (total + 1));
+  return static_cast<int>(static_cast<long long>(done) * 100 / (2LL * total + 1));
 }
 
 int DomainConvertRAZ2ODAVO::ConvertRows(DomainTaskRecord& record) {

@@ -136,6 +136,15 @@ TEST(ConvertFormats, OutputTypeIndexMapsToTheLibraryCode) {
   for (const char* bad : {"", "5", "-1", "x", "2x"}) EXPECT_EQ(DomainConvertRAZ2ODAVO::ParseOutputType(bad), -1) << bad;
 }
 
+TEST(ConvertFormats, ProgressPercentStaysBelowHalfUntilTheRowFinishes) {
+  const struct {
+    int done, total, percent;
+  } cases[] = {{0, 3, 0}, {1, 3, 14}, {3, 3, 42}, {1, 1, 33}, {5, 10, 23}, {9, 3, 42},
+               {-1, 3, 0}, {1, 0, 0},  {1000000, 1000000, 49}};
+  for (const auto& c : cases)
+    EXPECT_EQ(DomainConvertRAZ2ODAVO::ProgressPercent(c.done, c.total), c.percent) << c.done << "/" << c.total;
+}
+
 TEST_F(ConvertRun, EveryOutputTypeWritesDecodableImagesOfTheSelectedPages) {
   struct Case {
     const char* type;
