@@ -12,10 +12,6 @@
 #include <string>
 #include <vector>
 
-#include <wx/init.h>
-#include <wx/string.h>
-
-#include "common/file_util.h"
 #include "domain/service/pdf_service.h"
 
 namespace {
@@ -129,6 +125,17 @@ std::string StemOf(const std::string& path) {
   return name;
 }
 
+// The first of base, base(1), base(2), ... that is not an existing folder
+// (the program's rule).  Plain bytes: a file name need not be UTF-8 here.
+std::string UniqueFolder(const std::string& base) {
+  std::string candidate = base;
+  struct stat info;
+  for (int n = 1; ::stat(candidate.c_str(), &info) == 0 && S_ISDIR(info.st_mode); ++n) {
+    candidate = base + "(" + std::to_string(n) + ")";
+  }
+  return candidate;
+}
+
 struct ProgressLine {
   std::string label;
   bool shown;
@@ -150,8 +157,7 @@ int ConvertOne(PdfService* service, const Options& options, const std::string& i
   const int page_count = g_inspector->page_count(g_inspector, input.c_str(), 0);
   if (page_count <= 0) return -page_count;
   const std::string pages = options.pages.empty() ? "1-" + std::to_string(page_count) : options.pages;
-  const wxString base = wxString::FromUTF8(options.output_dir + "/" + StemOf(input));
-  const std::string folder = FileUtil::UniqueDirName(base).utf8_string();
+  const std::string folder = UniqueFolder(options.output_dir + "/" + StemOf(input));
   if (::mkdir(folder.c_str(), 0777) != 0) return PDF_ERR_OUTPUT_DIR;
   ProgressLine line{label, !options.quiet && ::isatty(STDERR_FILENO) != 0};
   const int result = service->convert(service, input.c_str(), pages.c_str(), options.format, folder.c_str(),
@@ -196,11 +202,6 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (parsed != 0) return parsed;
-  wxInitializer initializer;
-  if (!initializer.IsOk()) {
-    std::fprintf(stderr, "tarnly-convert: cannot initialise\n");
-    return 1;
-  }
   g_inspector = CreatePdf2xxService(std::filesystem::path(argv[0]).parent_path().string().c_str());
   if (g_inspector == nullptr) return 1;
   std::signal(SIGINT, OnInterrupt);

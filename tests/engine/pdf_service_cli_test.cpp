@@ -74,6 +74,20 @@ TEST_F(PdfServiceCli, WritesOneNewFolderPerInputNamedAfterIt) {
   EXPECT_EQ(2u, FilesIn(out + "/Jahres bericht(1)").size());
 }
 
+// Linux file names are bytes: one that is not UTF-8 (Latin-1 here) still
+// converts into a folder named after it.
+TEST_F(PdfServiceCli, FileNameThatIsNotUtf8StillConverts) {
+  const std::string dir = testsupport::MakeScratchDir("cli-latin1");
+  const std::string stem = "caf\xe9";
+  ASSERT_TRUE(testsupport::MakeTestPdf(dir + "/plain.pdf"));
+  ASSERT_EQ(0, std::rename((dir + "/plain.pdf").c_str(), (dir + "/" + stem + ".pdf").c_str()));
+  const std::string out = dir + "/out";
+  const Outcome outcome = RunConverter("-q -f png -o " + Quote(out) + " " + Quote(dir + "/" + stem + ".pdf"));
+  ASSERT_EQ(0, outcome.status) << outcome.output;
+  EXPECT_EQ((std::set<std::string>{stem}), FilesIn(out));
+  EXPECT_EQ((std::set<std::string>{stem + "-1.png"}), FilesIn(out + "/" + stem));
+}
+
 TEST_F(PdfServiceCli, ReportsEachFailedFileAndExitsNonZero) {
   const std::string dir = testsupport::MakeScratchDir("cli-fail");
   ASSERT_TRUE(testsupport::MakeTestPdf(dir + "/good.pdf"));
