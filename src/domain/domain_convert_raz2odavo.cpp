@@ -37,7 +37,10 @@ int DomainConvertRAZ2ODAVO::ParseOutputType(const wxString& text) {
 int DomainConvertRAZ2ODAVO::ProgressPercent(int done, int total) {
   if (total <= 0 || done <= 0) return 0;
   if (done > total) done = total;
-  return static_cast<int>(static_cast<long long>(done) * 100 / (2LL * total + 1));
+  // The divisor counts two steps per page, render and write; our service
+  // reports a page only once both are done, so a finished page is two steps.
+  // Without that the bar would stop near 49% and jump to 100.
+  return static_cast<int>(2LL * done * 100 / (2LL * total + 1));
 }
 
 int DomainConvertRAZ2ODAVO::ConvertRows(DomainTaskRecord& record) {

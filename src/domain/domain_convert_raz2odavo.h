@@ -28,8 +28,8 @@ class DomainConvertRAZ2ODAVO : public DomainConvertPDF {
   // The output type index of a row's text; -1 when it is no index.
   static int ParseOutputType(const wxString& text);
   // The percent shown while the library works on page `done` of `total`:
-  // done * 100 / (2 * total + 1), so it grows with the pages and stays below
-  // 100, which only a finished row shows.
+  // two steps per finished page out of 2 * total + 1, so it grows with the
+  // pages up to 99 and stays below 100, which only a finished row shows.
   static int ProgressPercent(int done, int total);
 
  private:
