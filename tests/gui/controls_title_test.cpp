@@ -50,6 +50,21 @@ TEST_F(TitleWindowTest, ButtonsSitAtTheRightEndAtTheLogoHeight) {
   EXPECT_EQ(title_->GetCloseButton()->GetId(), 0);
   EXPECT_EQ(title_->GetMinimizeButton()->GetId(), 1);
   EXPECT_EQ(title_->GetBestSize(), wxSize(700, 36));
+
+  // See-through pixels of the close picture show the bar's own piece.
+  const wxImage picture =
+      ImageUtil::LoadThemeBitmap("image/base/close-normal.png").ConvertToImage();
+  ASSERT_TRUE(picture.HasAlpha());
+  const wxImage shown = RenderToImage(title_->GetCloseButton());
+  int see_through = 0;
+  for (int y = 0; y < picture.GetHeight(); ++y) {
+    for (int x = 0; x < picture.GetWidth(); ++x) {
+      if (picture.GetAlpha(x, y) != 0) continue;
+      ++see_through;
+      ASSERT_EQ(PixelAt(shown, x, y), PositionColour(close_x + x, 6 + y)) << x << "," << y;
+    }
+  }
+  EXPECT_GT(see_through, 0);
 }
 
 // A theme whose close and minimise pictures are 27 pixels wide: the close

@@ -69,15 +69,11 @@ DhBitmapButton* TitleWindow::MakeButton(wxWindowID id, const wxString& picture_p
   auto* button = new DhBitmapButton(this, id, pos, size, wxBORDER_NONE);
   button->SetNormalBitmap(normal)->SetPressedBitmap(pressed);
   button->SetCurrentBitmap(current);
-  // The piece of the title bar under the button; only the part that exists.
+  // The piece of the title bar under the button (a button reaching past the
+  // bar gets the face check message and the part that exists).
   const wxBitmap* background = GetBackground();
   if (background != nullptr && size.x > 0 && size.y > 0) {
-    const wxRect under = wxRect(pos, size).Intersect(wxRect(background->GetSize()));
-    if (under.GetSize() == size) {
-      button->SetBackgroundBitmap(background->GetSubBitmap(under));
-    } else {
-      button->SetBackgroundBitmap(ImageUtil::CropBitmap(*background, pos.x, pos.y, size.x, size.y));
-    }
+    button->SetBackgroundBitmap(ImageUtil::CropBitmap(*background, pos.x, pos.y, size.x, size.y));
   }
   return button;
 }
