@@ -80,14 +80,14 @@ bool DomainConvert::StartLoadFiles(const wxString& paths) {
   auto record = std::make_unique<DomainTaskRecord>();
   record->driver = this;
   record->text = std::make_unique<wxString>(paths);
-  return StartTask(std::move(record), kLoadTask, RunLoadFiles);
+  return StartTask(std::move(record), kLoadTask, RunLoad<&DomainConvert::LoadFilesTask>);
 }
 
 bool DomainConvert::StartLoadFolder(const wxString& folder) {
   auto record = std::make_unique<DomainTaskRecord>();
   record->driver = this;
   record->text = std::make_unique<wxString>(folder);
-  return StartTask(std::move(record), kLoadTask, RunLoadFolder);
+  return StartTask(std::move(record), kLoadTask, RunLoad<&DomainConvert::LoadFolderTask>);
 }
 
 bool DomainConvert::StartConvert(std::unique_ptr<DomainConvertJob> job) {
@@ -210,18 +210,11 @@ void DomainConvert::QueueConvertFinished(int converted) {
   QueueToOwner(event);
 }
 
-void DomainConvert::RunLoadFiles(void* argument) {
+template <void (DomainConvert::*Task)(std::unique_ptr<wxString>)>
+void DomainConvert::RunLoad(void* argument) {
   std::unique_ptr<DomainTaskRecord> record(static_cast<DomainTaskRecord*>(argument));
   DomainConvert* driver = record->driver;
-  driver->LoadFilesTask(std::move(record->text));
-  record.reset();
-  driver->EndTask(kLoadTask);
-}
-
-void DomainConvert::RunLoadFolder(void* argument) {
-  std::unique_ptr<DomainTaskRecord> record(static_cast<DomainTaskRecord*>(argument));
-  DomainConvert* driver = record->driver;
-  driver->LoadFolderTask(std::move(record->text));
+  (driver->*Task)(std::move(record->text));
   record.reset();
   driver->EndTask(kLoadTask);
 }

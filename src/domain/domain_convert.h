@@ -109,8 +109,9 @@ class DomainConvert {
   void EndTask(TaskKind kind);
   void QueueFilesLoaded(std::unique_ptr<FileRowArray> rows);
   void QueueConvertFinished(int converted);
-  static void RunLoadFiles(void* argument);
-  static void RunLoadFolder(void* argument);
+  // Worker body of the two load tasks: runs `Task` on the record's text.
+  template <void (DomainConvert::*Task)(std::unique_ptr<wxString>)>
+  static void RunLoad(void* argument);
   static void RunConvert(void* argument);
 
   wxTimer* progress_timer_ = nullptr;
