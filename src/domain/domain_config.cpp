@@ -58,15 +58,12 @@ DomainConfig::~DomainConfig() {
   Save();
 }
 
-bool DomainConfig::IsValidFile() const {
-  wxXmlDocument document;
-  return ParseSettings(path_, document) && CountElementChildren(document.GetRoot()) >= 2;
-}
-
 void DomainConfig::Load() {
-  if (!IsValidFile()) WriteDefaultFile(true);
   wxXmlDocument document;
   if (!ParseSettings(path_, document) || CountElementChildren(document.GetRoot()) < 2) {
+    // Missing, malformed or short: start over with the default file, whose
+    // entries are empty.
+    WriteDefaultFile(true);
     source_dir_.clear();
     output_dir_ = AppUtil::GetDefaultOutputDir();
   } else {

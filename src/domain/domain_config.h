@@ -40,7 +40,6 @@ class DomainConfig {
   const wxString& GetPath() const { return path_; }
 
  private:
-  bool IsValidFile() const;
   // Writes the five-line default file; with `force` off only when missing.
   void WriteDefaultFile(bool force) const;
   void Save() const;
